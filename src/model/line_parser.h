@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/primitive.h"
+
+// The code of a command's letters; kCodeUnknown for any text that names no command.
+CommandCode ClassifyCommand(std::string_view letters);
+
+// Fills a cleared record from the line; the line is consumed as far as the code reads it.
+Primitive& ParsePrimitiveLine(Primitive& destination, CommandCode code, std::string& line);
+MacroCall& ParseMacroCallLine(MacroCall& destination, CommandCode code, std::string& line);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "platform/canvas_fan.h"
+#include "platform/trace_canvas.h"
+#include "platform/window_host.h"
+
+// The window services without a window: the caption is kept, message boxes are answered OK,
+// and everything is written to an optional trace. A screen image can be attached.
+class HeadlessHost : public WindowHost {
+public:
+    HeadlessHost(std::ostream* trace, std::string exe_name);
+
+    // The image canvas receives every screen call; clear paints the drawing area black.
+    void AttachScreenImage(Canvas& image, std::function<void()> clear);
+    // Traced as the last line of a redraw that an exception ended.
+    void TraceError(const std::string& message);
+
+    std::string Caption() const override { return caption_; }
+    void SetCaption(const std::string& caption) override;
+    int MessageBox(const std::string& text, const std::string& caption, int flags) override;
+    void RepaintDrawingArea() override;
+    Canvas& ScreenCanvas() override { return screen_; }
+    Canvas& PrinterCanvas() override { return printer_; }
+    std::string ExeName() const override { return exe_name_; }
+
+private:
+    std::ostream* trace_;
+    std::string exe_name_;
+    std::string caption_ = "frmMain";
+    std::unique_ptr<TraceCanvas> screen_trace_;
+    std::unique_ptr<TraceCanvas> printer_trace_;
+    CanvasFan screen_;
+    CanvasFan printer_;
+    std::function<void()> clear_image_;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <map>
+
+#include "render/canvas.h"
+
+// Draws on any Qt paint device (an image, a printer, an SVG or PDF file) through a QPainter.
+// The canvas keeps its state while no painter is attached, as a printer canvas does between
+// print jobs, and draws only while one is.
+class QPainterCanvas : public Canvas {
+public:
+    struct Defaults {
+        Color pen = kBlack;
+        Color brush = kWhite;
+        Color font = kBlack;
+        bool antialias = false;
+    };
+
+    QPainterCanvas();
+    explicit QPainterCanvas(Defaults defaults);
+
+    void Attach(QPainter* painter);
+    void Detach() { painter_ = nullptr; }
+
+    void SetPenColor(Color color) override { pen_ = color; }
+    void SetPenStyle(PenStyle) override {}
+    void SetBrushColor(Color color) override { brush_ = color; }
+    void SetBrushStyle(BrushStyle style) override { brush_style_ = style; }
+    void SetFontColor(Color color) override { font_color_ = color; }
+    void SetFontHeight(int32_t height) override { font_height_ = height; }
+    void MoveTo(int32_t x, int32_t y) override;
+    void LineTo(int32_t x, int32_t y) override;
+    void Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
+    void Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
+    void Polygon(std::span<const DevicePoint> points) override;
+    void PolyBezier(std::span<const DevicePoint> points) override;
+    void TextOut(int32_t x, int32_t y, std::string_view text) override;
+
+    // The face of every text: "MS Sans Serif" where the system has it, else its sans-serif.
+    static QFont BaseFont();
+    // The font whose cell (ascent + descent) is height pixels; 0 gives the window font's size.
+    static QFont FontForCellHeight(int32_t height);
+
+private:
+    void PreparePen();
+    void PrepareFill();
+
+    Defaults defaults_;
+    QPainter* painter_ = nullptr;
+    Color pen_;
+    Color brush_;
+    BrushStyle brush_style_ = BrushStyle::Solid;
+    Color font_color_;
+    int32_t font_height_ = 0;
+    DevicePoint position_{0, 0};
+};

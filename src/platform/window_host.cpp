@@ -1,0 +1,3 @@
+#include "platform/window_host.h"
+
+WindowHost* frmMain = nullptr;

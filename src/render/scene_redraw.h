@@ -1,0 +1,4 @@
+#pragma once
+
+// Clears the drawing area and draws every primitive, then every macro placement.
+void RedrawAll();
