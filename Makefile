@@ -1,0 +1,61 @@
+# Everything a fresh Debian machine needs: `make run` opens the viewer (or renders the examples
+# where there is no display), `make test` runs every test, normal and sanitized.
+
+PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
+            libgtest-dev googletest fonts-dejavu-core xvfb xauth poppler-utils
+BUILD ?= build
+SANITIZED_BUILD ?= build-sanitized
+JOBS ?= $(shell nproc)
+SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
+
+.PHONY: all deps build test test-normal test-sanitized run render-examples golden screenshot clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:$$missing"; \
+	    $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOMBRIX_WERROR=ON
+	cmake --build $(BUILD) -j $(JOBS)
+
+test-normal: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
+
+test-sanitized: deps
+	cmake -S . -B $(SANITIZED_BUILD) -DCMAKE_BUILD_TYPE=Debug -DOMBRIX_WERROR=ON -DOMBRIX_SANITIZE=ON
+	cmake --build $(SANITIZED_BUILD) -j $(JOBS)
+	cd $(SANITIZED_BUILD) && QT_QPA_PLATFORM=offscreen \
+	    ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	    UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --output-on-failure -j $(JOBS) --timeout 600
+
+test: test-normal test-sanitized
+
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -x $(BUILD)/bin/ombrix ]; then \
+	    cd examples && ../$(BUILD)/bin/ombrix; \
+	else \
+	    echo "No display here: rendering the examples with ombrix-render into out/ instead."; \
+	    $(MAKE) --no-print-directory render-examples; \
+	fi
+
+render-examples: build
+	@mkdir -p out
+	@for f in examples/*.obx; do \
+	    n=$$(basename $$f .obx); \
+	    $(BUILD)/bin/ombrix-render $$f -o out/$$n.png > /dev/null && echo "out/$$n.png"; \
+	done
+
+# Rewrites the checked-in traces after a deliberate change of what the examples draw.
+golden: build
+	tests/golden/regenerate.sh $(BUILD)/bin/ombrix-render
+
+clean:
+	rm -rf $(BUILD) $(SANITIZED_BUILD) out

@@ -1,0 +1,160 @@
+#include <string>
+#include <vector>
+
+#include "model/drawing_loader.h"
+#include "model/drawing_store.h"
+#include "model/line_reader.h"
+#include "test_support.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+
+class LineReaderTest : public CoreTest {
+protected:
+    std::vector<std::string> Pieces(const std::string& bytes) {
+        LineReader reader(WriteFile("lines.txt", bytes).string());
+        EXPECT_TRUE(reader.IsOpen());
+        std::vector<std::string> pieces;
+        for (std::string piece; reader.ReadLine(piece);) {
+            pieces.push_back(piece);
+        }
+        return pieces;
+    }
+};
+
+TEST_F(LineReaderTest, ReadsPiecesAsTheTextStreamDoes) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> pieces;
+    } cases[] = {
+        {"line feeds", "a\nb\n", {"a\n", "b\n"}},
+        {"carriage returns dropped", "a\r\nb\r\r\n\rc", {"a\n", "b\n", "c"}},
+        {"last line without line feed", "a\nb", {"a\n", "b"}},
+        {"empty file", "", {}},
+        {"0x1A ends the input", "a\nb\x1A" "c\nd\n", {"a\n", "b"}},
+        {"0x1A at the start", "\x1A" "a\n", {}},
+        {"NUL ends a piece's content", std::string("ab\0cd\ne\n", 8), {"ab", "e\n"}},
+        {"empty lines", "\n\n", {"\n", "\n"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Pieces(c.bytes), c.pieces) << c.name;
+    }
+}
+
+TEST_F(LineReaderTest, LongLinesComeInPiecesOf1023) {
+    const std::vector<std::string> pieces = Pieces(std::string(1500, 'x') + "\n");
+    ASSERT_EQ(pieces.size(), 2u);
+    EXPECT_EQ(pieces[0], std::string(1023, 'x'));
+    EXPECT_EQ(pieces[1], std::string(477, 'x') + "\n");
+    // The line feed counts toward the piece: 1023 characters and a line feed are two pieces.
+    EXPECT_EQ(Pieces(std::string(1023, 'y') + "\n").size(), 2u);
+    EXPECT_EQ(Pieces(std::string(1022, 'y') + "\n").size(), 1u);
+}
+
+class DrawingLoaderTest : public CoreTest {
+protected:
+    bool Load(const std::string& bytes) {
+        host_->SetCaption("Ombrix: drawing.obx");
+        TakeTrace();
+        return LoadDrawing(WriteFile("drawing.obx", bytes).string());
+    }
+    std::vector<std::string> Codes() {
+        std::vector<std::string> codes;
+        for (int32_t i = 0; i < PrimitiveCount; ++i) {
+            codes.emplace_back(Primitives[i].code);
+        }
+        return codes;
+    }
+};
+
+TEST_F(DrawingLoaderTest, SortsLinesIntoCaptionsPlacementsAndPrimitives) {
+    ASSERT_TRUE(Load("[First]\r\n   LI 1 2 3 4\r\n\r\nMC 5 6 1 2 7\r\nSA 3 3\r\n  [Last one]  \r\n"
+                     "; note\r\nRP 1 1 2 2"));
+    EXPECT_THAT(Codes(), ElementsAre("LI", "", "SA", "; ", "RP"));
+    EXPECT_EQ(Primitives[0].x1, 1);
+    EXPECT_EQ(Primitives[0].y2, 4);
+    EXPECT_EQ(Primitives[4].y2, 2);
+    ASSERT_EQ(MacroCount, 1);
+    EXPECT_EQ(MacroCalls[0].number, 7);
+    EXPECT_EQ(MacroCalls[0].mirror, 2);
+    // Caption lines do not add up: each starts again from the caption the load began with.
+    EXPECT_EQ(host_->Caption(), "Ombrix: drawing.obx - [Last one]");
+
+    const std::vector<std::string> trace = TakeTrace();
+    EXPECT_EQ(trace.front(), "host Caption \"Ombrix: drawing.obx - [First]\"");
+    EXPECT_EQ(trace[2], "screen Repaint");
+    EXPECT_EQ(trace.back(), "host MessageBox \"Done.\" \" Load done\" 0");
+}
+
+TEST_F(DrawingLoaderTest, EdgesOfTheFile) {
+    ASSERT_TRUE(Load(""));
+    EXPECT_EQ(PrimitiveCount, 0);
+    EXPECT_THAT(TakeTrace(), ElementsAre("screen Repaint", "screen PenColor white",
+                                         "screen PenStyle solid", "screen BrushColor white",
+                                         "printer PenStyle solid",
+                                         "host MessageBox \"Done.\" \" Load done\" 0"));
+
+    ASSERT_TRUE(Load("[\n[only captions]\n"));
+    EXPECT_EQ(PrimitiveCount, 0);
+    EXPECT_EQ(host_->Caption(), "Ombrix: drawing.obx - [only captions]");
+
+    ASSERT_TRUE(Load("LI 1 2 3 4\x1ALI 5 6 7 8\n"));
+    EXPECT_EQ(PrimitiveCount, 1);
+
+    ASSERT_TRUE(Load(std::string("LI 1 2\0 3 4\nRV 1 2 3 4\n", 23)));
+    ASSERT_EQ(PrimitiveCount, 2);
+    EXPECT_EQ(Primitives[0].x2, 0);
+
+    ASSERT_TRUE(Load("TE 1 2 " + std::string(1493, 'a') + "\n"));
+    EXPECT_THAT(Codes(), ElementsAre("TE", "aa"));
+    EXPECT_EQ(std::string(Primitives[0].text), std::string(255, 'a'));
+}
+
+TEST_F(DrawingLoaderTest, StopsAtTheThousandthPrimitive) {
+    std::string lines;
+    for (int i = 0; i < 999; ++i) {
+        lines += "LI 0 0 1 1\n";
+    }
+    ASSERT_TRUE(Load(lines + "MC 1 1 0 0 1\nMC 1 1 0 0 2\nMC 1 1 0 0 3\nMC 1 1 0 0 4\nMC 1\n"));
+    EXPECT_EQ(PrimitiveCount, 999);
+    EXPECT_EQ(MacroCount, 5);
+
+    ASSERT_TRUE(Load(lines + "RV 1 1 2 2\nMC 1 1 0 0 1\n[Never read]\n"));
+    EXPECT_EQ(PrimitiveCount, 1000);
+    EXPECT_EQ(MacroCount, 0);
+    EXPECT_EQ(host_->Caption(), "Ombrix: drawing.obx");
+}
+
+TEST_F(DrawingLoaderTest, PlacementsBeyondTheTableAreIgnored) {
+    std::string lines;
+    for (int i = 0; i < 1005; ++i) {
+        lines += "MC " + std::to_string(i) + " 0 0 0 1\n";
+    }
+    ASSERT_TRUE(Load(lines + "LI 1 2 3 4\n"));
+    EXPECT_EQ(MacroCount, 1000);
+    EXPECT_EQ(MacroCalls[999].x, 999);
+    EXPECT_EQ(PrimitiveCount, 1);
+}
+
+TEST_F(DrawingLoaderTest, FileThatCannotBeOpenedEmptiesTheStoreWithoutRedrawing) {
+    ASSERT_TRUE(Load("LI 1 2 3 4\nRV 1 2 3 4\nMC 1 2 3 4 5\n"));
+    ASSERT_TRUE(Load("LI 9 9 9 9\n"));  // a second load replaces the first completely
+    EXPECT_EQ(PrimitiveCount, 1);
+    EXPECT_EQ(MacroCount, 0);
+
+    host_->SetCaption("Ombrix: missing.obx");
+    TakeTrace();
+    EXPECT_FALSE(LoadDrawing((folder_ / "missing.obx").string()));
+    EXPECT_EQ(PrimitiveCount, 0);
+    EXPECT_EQ(MacroCount, 0);
+    EXPECT_EQ(host_->Caption(), "Ombrix: missing.obx");
+    EXPECT_THAT(TakeTrace(), ElementsAre());
+    EXPECT_EQ(LoadDrawingError(), "No such file or directory");
+
+    EXPECT_FALSE(LoadDrawing(folder_.string()));
+    EXPECT_EQ(LoadDrawingError(), "it is a folder, not a file");
+}
+
+}  // namespace

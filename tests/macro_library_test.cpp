@@ -1,0 +1,110 @@
+#include <string>
+#include <vector>
+
+#include "macro/macro_library.h"
+#include "model/drawing_store.h"
+#include "render/scene_redraw.h"
+#include "test_support.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+class MacroLibraryTest : public CoreTest {
+protected:
+    std::vector<std::string> Expand(int32_t number, int32_t x = 0, int32_t y = 0,
+                                    int32_t orientation = 0, int32_t mirror = 0) {
+        TakeTrace();
+        DrawMacro(x, y, orientation, mirror, number);
+        return TakeFigures();
+    }
+};
+
+TEST_F(MacroLibraryTest, HeaderNumbers) {
+    const struct {
+        const char* header;
+        int32_t number;
+    } cases[] = {
+        {"[7]", 7},    {"[007]", 7},  {"[ 7]", 7},   {"[+7", 7},       {"[-5]", -5},
+        {"[x]", 0},    {"[]", 0},     {"[1234]", 123}, {"  \t[9] name", 9}, {"[", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.header);
+        WriteLibrary(std::string(c.header) + "\nLI 100 100 101 100\n");
+        EXPECT_THAT(Expand(c.number), ElementsAre("screen MoveTo 0 0", "screen LineTo 4 0"));
+    }
+    WriteLibrary("[1234]\nLI 100 100 101 100\n");
+    EXPECT_THAT(Expand(1234), IsEmpty());
+}
+
+TEST_F(MacroLibraryTest, BodiesEndAtBracketOrBraceInTheFirstColumn) {
+    WriteLibrary(
+        "text before any block\n"
+        "[3] first\n"
+        "LI 100 100 101 100\r\n"
+        "  [4] not an end here, but a header for the search\n"
+        "  LI 100 100 200 200\n"
+        "TE 100 100 Hi  \n"
+        "{ end\n"
+        "LI 0 0 9 9\n"
+        "[3] duplicate\n"
+        "RP 0 0 1 1\n"
+        "[5]\n"
+        "[6]\n"
+        "RV 100 100 101 101");
+    EXPECT_THAT(Expand(3), ElementsAre("screen MoveTo 0 0", "screen LineTo 4 0",
+                                       "screen TextOut 0 0 \"Hi\""));
+    // Its body: a line led by blanks, which names no command, and the text.
+    EXPECT_THAT(Expand(4), ElementsAre("screen TextOut 0 0 \"Hi\""));
+    EXPECT_THAT(Expand(5), IsEmpty());
+    EXPECT_THAT(Expand(6), ElementsAre("screen Rectangle 0 0 4 4"));  // last line, no line feed
+    EXPECT_THAT(Expand(8), IsEmpty());
+}
+
+TEST_F(MacroLibraryTest, BodyLinesAreDrawnPlacedAndNeverExpandedAgain) {
+    WriteLibrary("[7]\nLI 100 100 110 100\nSA 100 100\nMC 1 2 3 4 7\n");
+    EXPECT_THAT(Expand(7, 500, 300, 1, 0),
+                ElementsAre("screen MoveTo 2000 1200", "screen LineTo 2000 1240",
+                            "screen Ellipse 1996 1196 2004 1204",
+                            // the MC line: an empty text at the placed (0, 0)
+                            "screen TextOut 2400 800 \"\""));
+}
+
+TEST_F(MacroLibraryTest, MissingLibraryDrawsNothingSilently) {
+    EXPECT_THAT(Expand(7), IsEmpty());
+    MacroLibraryFile = (folder_ / "elsewhere.mcr").string();
+    WriteFile("elsewhere.mcr", "[7]\nLI 100 100 101 100\n");
+    EXPECT_THAT(Expand(7), ElementsAre("screen MoveTo 0 0", "screen LineTo 4 0"));
+}
+
+TEST_F(MacroLibraryTest, OneReadingPerRedrawAndEditsShowAtTheNext) {
+    WriteLibrary("[1]\nLI 100 100 101 100\n");
+    MacroCalls[0] = MacroCall{1, 0, 0, 0, 0};
+    MacroCalls[1] = MacroCall{1, 1, 0, 0, 0};
+    MacroCount = 2;
+    {
+        // An edit in the middle of a redraw does not split it into two versions of the library.
+        const MacroLibraryScope scope;
+        TakeTrace();
+        DrawMacroCall(MacroCalls[0]);
+        WriteLibrary("[1]\nRV 100 100 101 101\n");
+        DrawMacroCall(MacroCalls[1]);
+        EXPECT_THAT(TakeFigures(), ElementsAre("screen MoveTo 0 0", "screen LineTo 4 0",
+                                               "screen MoveTo 4 0", "screen LineTo 8 0"));
+    }
+    RedrawAll();
+    EXPECT_THAT(TakeFigures(),
+                ElementsAre("screen Rectangle 0 0 4 4", "screen Rectangle 4 0 8 4"));
+    std::filesystem::remove(folder_ / "standard.mcr");
+    RedrawAll();
+    EXPECT_THAT(TakeFigures(), IsEmpty());
+}
+
+TEST_F(MacroLibraryTest, LongLibraryLinesArePieces) {
+    // The second piece of a long line begins with '[' and is a header of its own.
+    WriteLibrary("; " + std::string(1021, '-') + "[2]\nLI 100 100 101 100\n");
+    EXPECT_THAT(Expand(2), ElementsAre("screen MoveTo 0 0", "screen LineTo 4 0"));
+}
+
+}  // namespace

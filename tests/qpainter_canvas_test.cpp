@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <array>
+#include <climits>
+
+#include "platform/qpainter_canvas.h"
+
+namespace {
+
+// A small screen image on which the canvas draws white.
+class QPainterCanvasTest : public ::testing::Test {
+protected:
+    QPainterCanvasTest()
+        : image_(40, 30, QImage::Format_RGB32),
+          canvas_(QPainterCanvas::Defaults{kWhite, kWhite, kWhite, false}) {
+        image_.fill(Qt::black);
+        painter_.begin(&image_);
+        canvas_.Attach(&painter_);
+    }
+    const QImage& Finish() {
+        canvas_.Detach();
+        painter_.end();
+        return image_;
+    }
+    bool Lit(int x, int y) const { return image_.pixel(x, y) != qRgb(0, 0, 0); }
+    int LitCount() const {
+        int count = 0;
+        for (int y = 0; y < image_.height(); ++y) {
+            for (int x = 0; x < image_.width(); ++x) {
+                count += Lit(x, y) ? 1 : 0;
+            }
+        }
+        return count;
+    }
+
+    QImage image_;
+    QPainter painter_;
+    QPainterCanvas canvas_;
+};
+
+TEST_F(QPainterCanvasTest, BoxesIncludeLeftAndTopAndExcludeRightAndBottom) {
+    canvas_.Rectangle(6, 5, 2, 2);  // corners in either order
+    Finish();
+    EXPECT_EQ(LitCount(), 4 * 3);
+    EXPECT_TRUE(Lit(2, 2));
+    EXPECT_TRUE(Lit(5, 4));
+    EXPECT_FALSE(Lit(6, 4));
+    EXPECT_FALSE(Lit(5, 5));
+}
+
+TEST_F(QPainterCanvasTest, EmptyFiguresLeaveTheirInsideUntouched) {
+    canvas_.SetBrushStyle(BrushStyle::Clear);
+    canvas_.Rectangle(0, 0, 10, 10);
+    canvas_.Ellipse(12, 0, 32, 20);
+    Finish();
+    EXPECT_TRUE(Lit(0, 0));
+    EXPECT_TRUE(Lit(9, 9));
+    EXPECT_FALSE(Lit(5, 5));
+    EXPECT_FALSE(Lit(22, 10));
+    EXPECT_TRUE(Lit(12, 10) || Lit(13, 10));
+    for (int y = 0; y < 30; ++y) {
+        EXPECT_FALSE(Lit(32, y));  // the ellipse stays inside its box
+    }
+}
+
+TEST_F(QPainterCanvasTest, TextHangsBelowItsTopLeftCorner) {
+    canvas_.SetFontHeight(20);
+    canvas_.TextOut(5, 6, "Xg");
+    Finish();
+    for (int x = 0; x < 40; ++x) {
+        for (int y = 0; y < 6; ++y) {
+            EXPECT_FALSE(Lit(x, y)) << x << ',' << y;
+        }
+    }
+    EXPECT_GT(LitCount(), 10);
+    const QFontMetrics metrics(QPainterCanvas::FontForCellHeight(20));
+    EXPECT_NEAR(metrics.ascent() + metrics.descent(), 20, 1);
+}
+
+TEST_F(QPainterCanvasTest, FarAwayCoordinatesAreClippedNotOverflowed) {
+    canvas_.MoveTo(INT32_MIN, 15);
+    canvas_.LineTo(INT32_MAX, 15);  // a horizontal line right across
+    canvas_.Ellipse(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
+    const std::array<DevicePoint, 3> triangle{
+        {{INT32_MIN, INT32_MIN}, {INT32_MAX, 0}, {0, INT32_MAX}}};
+    canvas_.Polygon(triangle);
+    const std::array<DevicePoint, 4> curve{
+        {{INT32_MIN, 0}, {INT32_MAX, 5}, {INT32_MIN, 10}, {INT32_MAX, 20}}};
+    canvas_.PolyBezier(curve);
+    canvas_.Rectangle(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
+    canvas_.SetFontHeight(INT32_MAX);
+    canvas_.TextOut(INT32_MIN, 0, "far");
+    canvas_.TextOut(0, 0, "huge");
+    Finish();
+    EXPECT_TRUE(Lit(0, 15));
+    EXPECT_TRUE(Lit(39, 15));
+}
+
+TEST(QPainterCanvasDetached, KeepsStateAndDrawsNothingWithoutAPainter) {
+    QImage image(10, 10, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QPainterCanvas canvas;
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.Rectangle(0, 0, 10, 10);
+    QPainter painter(&image);
+    canvas.Attach(&painter);
+    canvas.Rectangle(0, 0, 10, 10);  // black pen, no fill: the printer's defaults
+    painter.end();
+    EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(5, 5), QColor(Qt::gray).rgb());
+}
+
+}  // namespace
