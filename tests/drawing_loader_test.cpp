@@ -11,7 +11,7 @@ namespace {
 using ::testing::ElementsAre;
 
 class LineReaderTest : public CoreTest {
-protected:
+  protected:
     std::vector<std::string> Pieces(const std::string& bytes) {
         LineReader reader(WriteFile("lines.txt", bytes).string());
         EXPECT_TRUE(reader.IsOpen());
@@ -33,8 +33,14 @@ TEST_F(LineReaderTest, ReadsPiecesAsTheTextStreamDoes) {
         {"carriage returns dropped", "a\r\nb\r\r\n\rc", {"a\n", "b\n", "c"}},
         {"last line without line feed", "a\nb", {"a\n", "b"}},
         {"empty file", "", {}},
-        {"0x1A ends the input", "a\nb\x1A" "c\nd\n", {"a\n", "b"}},
-        {"0x1A at the start", "\x1A" "a\n", {}},
+        {"0x1A ends the input",
+         "a\nb\x1A"
+         "c\nd\n",
+         {"a\n", "b"}},
+        {"0x1A at the start",
+         "\x1A"
+         "a\n",
+         {}},
         {"NUL ends a piece's content", std::string("ab\0cd\ne\n", 8), {"ab", "e\n"}},
         {"empty lines", "\n\n", {"\n", "\n"}},
     };
@@ -54,7 +60,7 @@ TEST_F(LineReaderTest, LongLinesComeInPiecesOf1023) {
 }
 
 class DrawingLoaderTest : public CoreTest {
-protected:
+  protected:
     bool Load(const std::string& bytes) {
         host_->SetCaption("Ombrix: drawing.obx");
         TakeTrace();
@@ -70,8 +76,9 @@ protected:
 };
 
 TEST_F(DrawingLoaderTest, SortsLinesIntoCaptionsPlacementsAndPrimitives) {
-    ASSERT_TRUE(Load("[First]\r\n   LI 1 2 3 4\r\n\r\nMC 5 6 1 2 7\r\nSA 3 3\r\n  [Last one]  \r\n"
-                     "; note\r\nRP 1 1 2 2"));
+    ASSERT_TRUE(
+        Load("[First]\r\n   LI 1 2 3 4\r\n\r\nMC 5 6 1 2 7\r\nSA 3 3\r\n  [Last one]  \r\n"
+             "; note\r\nRP 1 1 2 2"));
     EXPECT_THAT(Codes(), ElementsAre("LI", "", "SA", "; ", "RP"));
     EXPECT_EQ(Primitives[0].x1, 1);
     EXPECT_EQ(Primitives[0].y2, 4);
@@ -91,10 +98,10 @@ TEST_F(DrawingLoaderTest, SortsLinesIntoCaptionsPlacementsAndPrimitives) {
 TEST_F(DrawingLoaderTest, EdgesOfTheFile) {
     ASSERT_TRUE(Load(""));
     EXPECT_EQ(PrimitiveCount, 0);
-    EXPECT_THAT(TakeTrace(), ElementsAre("screen Repaint", "screen PenColor white",
-                                         "screen PenStyle solid", "screen BrushColor white",
-                                         "printer PenStyle solid",
-                                         "host MessageBox \"Done.\" \" Load done\" 0"));
+    EXPECT_THAT(TakeTrace(),
+                ElementsAre("screen Repaint", "screen PenColor white", "screen PenStyle solid",
+                            "screen BrushColor white", "printer PenStyle solid",
+                            "host MessageBox \"Done.\" \" Load done\" 0"));
 
     ASSERT_TRUE(Load("[\n[only captions]\n"));
     EXPECT_EQ(PrimitiveCount, 0);

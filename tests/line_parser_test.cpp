@@ -23,14 +23,22 @@ TEST(ReadNumber, LenientSignsDigitsAndWrapAround) {
         const char* token;
         int32_t value;
     } cases[] = {
-        {"12", 12},          {"-7", -7},
-        {"+5", 5},           {"3.9", 3},
-        {"12abc", 12},       {"abc", 0},
-        {"-", 0},            {"--5", 0},
-        {"+-5", 0},          {"", 0},
-        {"4294967306", 10},  {"2147483648", INT32_MIN},
-        {"-2147483648", INT32_MIN}, {"99999999999999999999", 1661992959},
-        {" \t12", 12},       {"10\t20", 10},
+        {"12", 12},
+        {"-7", -7},
+        {"+5", 5},
+        {"3.9", 3},
+        {"12abc", 12},
+        {"abc", 0},
+        {"-", 0},
+        {"--5", 0},
+        {"+-5", 0},
+        {"", 0},
+        {"4294967306", 10},
+        {"2147483648", INT32_MIN},
+        {"-2147483648", INT32_MIN},
+        {"99999999999999999999", 1661992959},
+        {" \t12", 12},
+        {"10\t20", 10},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ReadNumber(c.token), c.value) << '"' << c.token << '"';
@@ -48,7 +56,7 @@ TEST(TextFunctions, TokensTrimmingAndSubstrings) {
     EXPECT_EQ(line, "30");
 
     EXPECT_EQ(Trim("\x01 a b \x20\x7f"), "a b \x20\x7f");  // 0x7F is no blank
-    EXPECT_EQ(Trim("\xe9 x \xe9"), "\xe9 x \xe9");  // bytes from 0x80 up are not blanks
+    EXPECT_EQ(Trim("\xe9 x \xe9"), "\xe9 x \xe9");         // bytes from 0x80 up are not blanks
     EXPECT_EQ(Trim(" \t\n "), "");
     EXPECT_EQ(MidStr("LI", 3, 0), "");
     EXPECT_EQ(MidStr("[1234]", 2, 3), "123");
@@ -61,9 +69,22 @@ TEST(ClassifyCommand, KnowsTheCommandsExactly) {
         const char* letters;
         CommandCode code;
     } cases[] = {
-        {"LI", 1}, {"RV", 2}, {"RP", 3}, {"EV", 4},  {"EP", 5},    {"BE", 6},
-        {"PV", 7}, {"PP", 8}, {"TE", 9}, {"TY", 10}, {"SA", 11},   {"MC", 100},
-        {"li", kCodeUnknown}, {"L", kCodeUnknown}, {"LIX", kCodeUnknown}, {"", kCodeUnknown},
+        {"LI", 1},
+        {"RV", 2},
+        {"RP", 3},
+        {"EV", 4},
+        {"EP", 5},
+        {"BE", 6},
+        {"PV", 7},
+        {"PP", 8},
+        {"TE", 9},
+        {"TY", 10},
+        {"SA", 11},
+        {"MC", 100},
+        {"li", kCodeUnknown},
+        {"L", kCodeUnknown},
+        {"LIX", kCodeUnknown},
+        {"", kCodeUnknown},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ClassifyCommand(c.letters), c.code) << c.letters;

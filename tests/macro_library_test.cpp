@@ -12,7 +12,7 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 class MacroLibraryTest : public CoreTest {
-protected:
+  protected:
     std::vector<std::string> Expand(int32_t number, int32_t x = 0, int32_t y = 0,
                                     int32_t orientation = 0, int32_t mirror = 0) {
         TakeTrace();
@@ -26,8 +26,8 @@ TEST_F(MacroLibraryTest, HeaderNumbers) {
         const char* header;
         int32_t number;
     } cases[] = {
-        {"[7]", 7},    {"[007]", 7},  {"[ 7]", 7},   {"[+7", 7},       {"[-5]", -5},
-        {"[x]", 0},    {"[]", 0},     {"[1234]", 123}, {"  \t[9] name", 9}, {"[", 0},
+        {"[7]", 7}, {"[007]", 7}, {"[ 7]", 7},     {"[+7", 7},          {"[-5]", -5},
+        {"[x]", 0}, {"[]", 0},    {"[1234]", 123}, {"  \t[9] name", 9}, {"[", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.header);
@@ -53,8 +53,8 @@ TEST_F(MacroLibraryTest, BodiesEndAtBracketOrBraceInTheFirstColumn) {
         "[5]\n"
         "[6]\n"
         "RV 100 100 101 101");
-    EXPECT_THAT(Expand(3), ElementsAre("screen MoveTo 0 0", "screen LineTo 4 0",
-                                       "screen TextOut 0 0 \"Hi\""));
+    EXPECT_THAT(Expand(3),
+                ElementsAre("screen MoveTo 0 0", "screen LineTo 4 0", "screen TextOut 0 0 \"Hi\""));
     // Its body: a line led by blanks, which names no command, and the text.
     EXPECT_THAT(Expand(4), ElementsAre("screen TextOut 0 0 \"Hi\""));
     EXPECT_THAT(Expand(5), IsEmpty());
@@ -94,8 +94,7 @@ TEST_F(MacroLibraryTest, OneReadingPerRedrawAndEditsShowAtTheNext) {
                                                "screen MoveTo 4 0", "screen LineTo 8 0"));
     }
     RedrawAll();
-    EXPECT_THAT(TakeFigures(),
-                ElementsAre("screen Rectangle 0 0 4 4", "screen Rectangle 4 0 8 4"));
+    EXPECT_THAT(TakeFigures(), ElementsAre("screen Rectangle 0 0 4 4", "screen Rectangle 4 0 8 4"));
     std::filesystem::remove(folder_ / "standard.mcr");
     RedrawAll();
     EXPECT_THAT(TakeFigures(), IsEmpty());

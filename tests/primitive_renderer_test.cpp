@@ -21,7 +21,7 @@ Primitive Record(std::string line) {
 }
 
 class PrimitiveRendererTest : public CoreTest {
-protected:
+  protected:
     std::vector<std::string> Draw(const std::string& line) {
         TakeTrace();
         DrawPrimitive(Record(line));
@@ -44,7 +44,8 @@ TEST_F(PrimitiveRendererTest, EveryFigureOnScreenAndPrinter) {
         {"PP 1 2 3 4 5 6 7 8", {"Polygon 4 8 12 16 20 24"}},
         {"BE 1 2 3 4 5 6 7 8", {"PolyBezier 4 8 12 16 20 24 28 32"}},
         {"TE 1 2 Hi \"you\"",
-         {"FontColor white", "BrushStyle clear", "FontHeight 20", "TextOut 4 8 \"Hi \\\"you\\\"\""}},
+         {"FontColor white", "BrushStyle clear", "FontHeight 20",
+          "TextOut 4 8 \"Hi \\\"you\\\"\""}},
         {"TY 1 2 9 9 9 9 9 9 Label",
          {"FontColor white", "BrushStyle clear", "FontHeight 20", "TextOut 4 8 \"Label\""}},
         {"TE 0 0", {"FontColor white", "BrushStyle clear", "FontHeight 20", "TextOut 0 0 \"\""}},
@@ -90,9 +91,9 @@ TEST_F(PrimitiveRendererTest, DotsAndFontsFollowTruncation) {
     Zoom = 2.6666667461395263671875f;
     UpdatePrinterZoom();
     Printing = 1;
-    EXPECT_THAT(Draw("SA 0 0"), ElementsAre("screen BrushStyle solid", "printer BrushStyle solid",
-                                            "screen Ellipse -2 -2 2 2",
-                                            "printer Ellipse -13 -13 13 13"));
+    EXPECT_THAT(Draw("SA 0 0"),
+                ElementsAre("screen BrushStyle solid", "printer BrushStyle solid",
+                            "screen Ellipse -2 -2 2 2", "printer Ellipse -13 -13 13 13"));
     const std::vector<std::string> text = Draw("TE 3 -3 t");
     EXPECT_THAT(text, ElementsAre("screen BrushStyle solid", "printer BrushStyle solid",
                                   "screen FontColor white", "screen BrushStyle clear",
@@ -125,20 +126,18 @@ TEST_F(PrimitiveRendererTest, RedrawClearsThenDrawsPrimitivesBeforePlacements) {
     MacroCount = 1;
     TakeTrace();
     RedrawAll();
-    EXPECT_THAT(TakeTrace(),
-                ElementsAreArray({"screen Repaint", "screen PenColor white",
-                                  "screen PenStyle solid", "screen BrushColor white",
-                                  "printer PenStyle solid",
-                                  // the store's reset, then the renderer's own
-                                  "screen BrushStyle solid", "printer BrushStyle solid",
-                                  "screen BrushStyle solid", "printer BrushStyle solid",
-                                  "screen BrushStyle clear", "screen Rectangle 0 0 4 4",
-                                  "screen BrushStyle solid", "printer BrushStyle solid",
-                                  "screen BrushStyle solid", "printer BrushStyle solid",
-                                  "screen Rectangle 0 0 4 4",
-                                  "screen BrushStyle solid", "printer BrushStyle solid",
-                                  "screen BrushStyle solid", "printer BrushStyle solid",
-                                  "screen MoveTo 20 20", "screen LineTo 24 20"}));
+    EXPECT_THAT(
+        TakeTrace(),
+        ElementsAreArray(
+            {"screen Repaint", "screen PenColor white", "screen PenStyle solid",
+             "screen BrushColor white", "printer PenStyle solid",
+             // the store's reset, then the renderer's own
+             "screen BrushStyle solid", "printer BrushStyle solid", "screen BrushStyle solid",
+             "printer BrushStyle solid", "screen BrushStyle clear", "screen Rectangle 0 0 4 4",
+             "screen BrushStyle solid", "printer BrushStyle solid", "screen BrushStyle solid",
+             "printer BrushStyle solid", "screen Rectangle 0 0 4 4", "screen BrushStyle solid",
+             "printer BrushStyle solid", "screen BrushStyle solid", "printer BrushStyle solid",
+             "screen MoveTo 20 20", "screen LineTo 24 20"}));
 }
 
 }  // namespace

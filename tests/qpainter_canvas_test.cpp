@@ -12,7 +12,7 @@ namespace {
 
 // A small screen image on which the canvas draws white.
 class QPainterCanvasTest : public ::testing::Test {
-protected:
+  protected:
     QPainterCanvasTest()
         : image_(40, 30, QImage::Format_RGB32),
           canvas_(QPainterCanvas::Defaults{kWhite, kWhite, kWhite, false}) {

@@ -6,10 +6,10 @@ namespace {
 
 TEST(RenderOptions, ReadsEveryOption) {
     std::string error;
-    const auto options = ParseRenderOptions({"a.obx", "--trace", "-o", "a.png", "--zoom", "+-+",
-                                             "--scroll", "-1000,1000", "--size", "80x60",
-                                             "--printing", "--library", "x.mcr"},
-                                            error);
+    const auto options =
+        ParseRenderOptions({"a.obx", "--trace", "-o", "a.png", "--zoom", "+-+", "--scroll",
+                            "-1000,1000", "--size", "80x60", "--printing", "--library", "x.mcr"},
+                           error);
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->drawing, "a.obx");
     EXPECT_TRUE(options->trace);

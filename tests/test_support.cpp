@@ -77,4 +77,6 @@ std::filesystem::path CoreTest::WriteFile(const std::string& name, const std::st
     return path;
 }
 
-void CoreTest::WriteLibrary(const std::string& bytes) { WriteFile("standard.mcr", bytes); }
+void CoreTest::WriteLibrary(const std::string& bytes) {
+    WriteFile("standard.mcr", bytes);
+}

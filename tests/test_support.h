@@ -13,7 +13,7 @@
 // Every test starts from the state of a freshly started viewer, with a headless window whose
 // trace the test can read, and a private folder for its files.
 class CoreTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

@@ -43,9 +43,8 @@ TEST_F(ViewTransformTest, WrapsAroundInsteadOfFailing) {
     // The product is exact: 2^31 - 1 times the float just below 1.5 needs all 64 bits.
     ScrollX = 0;
     Zoom = std::nextafter(1.5f, 0.0f);
-    EXPECT_EQ(ScreenX(INT32_MAX),
-              static_cast<int32_t>(static_cast<int64_t>(
-                  std::trunc(static_cast<long double>(INT32_MAX) * Zoom))));
+    EXPECT_EQ(ScreenX(INT32_MAX), static_cast<int32_t>(static_cast<int64_t>(
+                                      std::trunc(static_cast<long double>(INT32_MAX) * Zoom))));
 }
 
 TEST_F(ViewTransformTest, ProductsBeyond64BitsThrowInsteadOfConverting) {

@@ -77,7 +77,7 @@ std::span<const std::string> MacroLibrary::Body(int32_t number) const {
         return {};
     }
     return std::span<const std::string>(lines_).subspan(found->second.begin,
-                                                         found->second.end - found->second.begin);
+                                                        found->second.end - found->second.begin);
 }
 
 MacroLibraryScope::MacroLibraryScope() : snapshot_(std::make_unique<Snapshot>()) {

@@ -17,14 +17,14 @@ std::string MacroLibraryPath();
 
 // The macro library as read at one moment: its lines as read, and where each macro's body lies.
 class MacroLibrary {
-public:
+  public:
     // Nothing when the file cannot be opened.
     static std::optional<MacroLibrary> Read(const std::string& path);
 
     // The body lines of the first block with this number, each still ending in its line feed.
     std::span<const std::string> Body(int32_t number) const;
 
-private:
+  private:
     struct Range {
         std::size_t begin;
         std::size_t end;
@@ -37,7 +37,7 @@ private:
 // and every later placement uses that reading. A redraw holds one, so an edit of the library
 // shows at the next redraw.
 class MacroLibraryScope {
-public:
+  public:
     MacroLibraryScope();
     ~MacroLibraryScope();
     MacroLibraryScope(const MacroLibraryScope&) = delete;
@@ -48,7 +48,7 @@ public:
         std::optional<MacroLibrary> library;
     };
 
-private:
+  private:
     std::unique_ptr<Snapshot> snapshot_;
 };
 

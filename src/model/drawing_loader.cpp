@@ -27,7 +27,9 @@ void StoreLine(std::string& line) {
 
 }  // namespace
 
-const std::string& LoadDrawingError() { return last_error; }
+const std::string& LoadDrawingError() {
+    return last_error;
+}
 
 bool LoadDrawing(const std::string& file_name) {
     PrimitiveCount = 0;

@@ -24,9 +24,13 @@ constexpr std::array<std::pair<std::string_view, CommandCode>, 12> kCommands{{
     {"MC", kCodeMacroCall},
 }};
 
-int32_t PopNumber(std::string& line) { return ReadNumber(PopToken(line)); }
+int32_t PopNumber(std::string& line) {
+    return ReadNumber(PopToken(line));
+}
 
-void RestAfterCommand(std::string& line) { line = Trim(MidStr(line, 3, 0)); }
+void RestAfterCommand(std::string& line) {
+    line = Trim(MidStr(line, 3, 0));
+}
 
 template <std::size_t N>
 void CopyBounded(char (&field)[N], std::string_view text) {

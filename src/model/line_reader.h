@@ -7,7 +7,7 @@
 // macro library are read: carriage returns are dropped, a byte 0x1A ends the input, and a piece
 // keeps its line feed. A piece ends at its first NUL byte, like the C string it once was.
 class LineReader {
-public:
+  public:
     static constexpr std::size_t kMaxPiece = 1023;
 
     // Opens the file for reading; check IsOpen() and, on failure, Error().
@@ -22,7 +22,7 @@ public:
     // The next piece, or false when no further line can be read.
     bool ReadLine(std::string& piece);
 
-private:
+  private:
     std::FILE* file_ = nullptr;
     std::string error_;
     bool ended_ = false;

@@ -2,7 +2,9 @@
 
 namespace {
 
-bool IsNumberSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsNumberSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 }  // namespace
 
@@ -18,7 +20,9 @@ std::string Trim(std::string_view text) {
     return std::string(text.substr(begin, end - begin));
 }
 
-std::string LeftStr(std::string_view text, std::size_t n) { return std::string(text.substr(0, n)); }
+std::string LeftStr(std::string_view text, std::size_t n) {
+    return std::string(text.substr(0, n));
+}
 
 std::string MidStr(std::string_view text, std::size_t start, std::size_t count) {
     const std::size_t offset = start == 0 ? 0 : start - 1;

@@ -5,7 +5,9 @@
 #include <string_view>
 
 // Every byte from 0x00 to 0x20 is a blank; bytes from 0x80 up are not.
-inline bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+inline bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= 0x20;
+}
 
 std::string Trim(std::string_view text);
 

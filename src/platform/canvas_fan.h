@@ -7,7 +7,7 @@
 // Hands every call on to each of its canvases in turn; with none it is a canvas that draws
 // nothing.
 class CanvasFan : public Canvas {
-public:
+  public:
     void Add(Canvas& canvas) { targets_.push_back(&canvas); }
 
     void SetPenColor(Color color) override { Each(&Canvas::SetPenColor, color); }
@@ -32,7 +32,7 @@ public:
         Each(&Canvas::TextOut, x, y, text);
     }
 
-private:
+  private:
     template <typename Call, typename... Args>
     void Each(Call call, Args... args) {
         for (Canvas* target : targets_) {

@@ -1,12 +1,11 @@
 #include "platform/headless_host.h"
 
 HeadlessHost::HeadlessHost(std::ostream* trace, std::string exe_name)
-    : trace_(trace), exe_name_(std::move(exe_name)) {
-    if (trace_ != nullptr) {
-        screen_trace_ = std::make_unique<TraceCanvas>(*trace_, "screen");
-        printer_trace_ = std::make_unique<TraceCanvas>(*trace_, "printer");
-        screen_.Add(*screen_trace_);
-        printer_.Add(*printer_trace_);
+    : exe_name_(std::move(exe_name)) {
+    if (trace != nullptr) {
+        trace_ = std::make_unique<HostTrace>(*trace);
+        screen_.Add(trace_->Screen());
+        printer_.Add(trace_->Printer());
     }
 }
 
@@ -16,29 +15,28 @@ void HeadlessHost::AttachScreenImage(Canvas& image, std::function<void()> clear)
 }
 
 void HeadlessHost::TraceError(const std::string& message) {
-    if (trace_ != nullptr) {
-        *trace_ << "error " << TraceString(message) << '\n';
+    if (trace_) {
+        trace_->Error(message);
     }
 }
 
 void HeadlessHost::SetCaption(const std::string& caption) {
     caption_ = caption;
-    if (trace_ != nullptr) {
-        *trace_ << "host Caption " << TraceString(caption) << '\n';
+    if (trace_) {
+        trace_->Caption(caption);
     }
 }
 
 int HeadlessHost::MessageBox(const std::string& text, const std::string& caption, int flags) {
-    if (trace_ != nullptr) {
-        *trace_ << "host MessageBox " << TraceString(text) << ' ' << TraceString(caption) << ' '
-                << flags << '\n';
+    if (trace_) {
+        trace_->MessageBox(text, caption, flags);
     }
     return kAnswerOk;
 }
 
 void HeadlessHost::RepaintDrawingArea() {
-    if (trace_ != nullptr) {
-        *trace_ << "screen Repaint\n";
+    if (trace_) {
+        trace_->Repaint();
     }
     if (clear_image_) {
         clear_image_();

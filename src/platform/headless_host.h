@@ -6,13 +6,13 @@
 #include <string>
 
 #include "platform/canvas_fan.h"
-#include "platform/trace_canvas.h"
+#include "platform/host_trace.h"
 #include "platform/window_host.h"
 
 // The window services without a window: the caption is kept, message boxes are answered OK,
 // and everything is written to an optional trace. A screen image can be attached.
 class HeadlessHost : public WindowHost {
-public:
+  public:
     HeadlessHost(std::ostream* trace, std::string exe_name);
 
     // The image canvas receives every screen call; clear paints the drawing area black.
@@ -28,12 +28,10 @@ public:
     Canvas& PrinterCanvas() override { return printer_; }
     std::string ExeName() const override { return exe_name_; }
 
-private:
-    std::ostream* trace_;
+  private:
+    std::unique_ptr<HostTrace> trace_;
     std::string exe_name_;
     std::string caption_ = "frmMain";
-    std::unique_ptr<TraceCanvas> screen_trace_;
-    std::unique_ptr<TraceCanvas> printer_trace_;
     CanvasFan screen_;
     CanvasFan printer_;
     std::function<void()> clear_image_;

@@ -23,7 +23,9 @@ QColor ToQColor(Color color) {
     return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | (color.rgb & 0xFFFFFFu)));
 }
 
-bool Near(int32_t value) { return value > -kDirectRange && value < kDirectRange; }
+bool Near(int32_t value) {
+    return value > -kDirectRange && value < kDirectRange;
+}
 
 bool AllNear(std::span<const DevicePoint> points) {
     return std::all_of(points.begin(), points.end(),
@@ -36,7 +38,9 @@ ClipBox DeviceBox(const QPainter& painter) {
     return {-margin, -margin, device->width() + margin, device->height() + margin};
 }
 
-PointF ToPointF(DevicePoint p) { return {static_cast<double>(p.x), static_cast<double>(p.y)}; }
+PointF ToPointF(DevicePoint p) {
+    return {static_cast<double>(p.x), static_cast<double>(p.y)};
+}
 
 QPolygonF ToQPolygonF(const std::vector<PointF>& points) {
     QPolygonF polygon;
@@ -52,7 +56,9 @@ QPolygonF ToQPolygonF(const std::vector<PointF>& points) {
 struct Box {
     int64_t left, top, right, bottom;
     Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
-        : left(std::min(x1, x2)), top(std::min(y1, y2)), right(std::max(x1, x2)),
+        : left(std::min(x1, x2)),
+          top(std::min(y1, y2)),
+          right(std::max(x1, x2)),
           bottom(std::max(y1, y2)) {}
     bool Empty() const { return right <= left || bottom <= top; }
 };
@@ -62,8 +68,7 @@ struct Box {
 QPainterCanvas::QPainterCanvas() : QPainterCanvas(Defaults{}) {}
 
 QPainterCanvas::QPainterCanvas(Defaults defaults)
-    : defaults_(defaults), pen_(defaults.pen), brush_(defaults.brush),
-      font_color_(defaults.font) {}
+    : defaults_(defaults), pen_(defaults.pen), brush_(defaults.brush), font_color_(defaults.font) {}
 
 void QPainterCanvas::Attach(QPainter* painter) {
     painter_ = painter;
@@ -122,7 +127,9 @@ void QPainterCanvas::PrepareFill() {
     }
 }
 
-void QPainterCanvas::MoveTo(int32_t x, int32_t y) { position_ = {x, y}; }
+void QPainterCanvas::MoveTo(int32_t x, int32_t y) {
+    position_ = {x, y};
+}
 
 void QPainterCanvas::LineTo(int32_t x, int32_t y) {
     const DevicePoint from = position_;
@@ -158,7 +165,8 @@ void QPainterCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     const int64_t bottom = clamp(box.bottom, clip.top, clip.bottom);
     // A stroked QRect covers its width plus the pen, so the excluded edges fall away here.
     painter_->drawRect(QRect(static_cast<int>(left), static_cast<int>(top),
-                             static_cast<int>(right - left - 1), static_cast<int>(bottom - top - 1)));
+                             static_cast<int>(right - left - 1),
+                             static_cast<int>(bottom - top - 1)));
 }
 
 void QPainterCanvas::Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {

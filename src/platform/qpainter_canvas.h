@@ -11,7 +11,7 @@
 // The canvas keeps its state while no painter is attached, as a printer canvas does between
 // print jobs, and draws only while one is.
 class QPainterCanvas : public Canvas {
-public:
+  public:
     struct Defaults {
         Color pen = kBlack;
         Color brush = kWhite;
@@ -44,7 +44,7 @@ public:
     // The font whose cell (ascent + descent) is height pixels; 0 gives the window font's size.
     static QFont FontForCellHeight(int32_t height);
 
-private:
+  private:
     void PreparePen();
     void PrepareFill();
 

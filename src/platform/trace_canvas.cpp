@@ -49,8 +49,12 @@ void TraceCanvas::Points(std::string_view call, std::span<const DevicePoint> poi
     line << '\n';
 }
 
-void TraceCanvas::SetPenColor(Color color) { Begin("PenColor") << ' ' << TraceColor(color) << '\n'; }
-void TraceCanvas::SetPenStyle(PenStyle) { Begin("PenStyle") << " solid\n"; }
+void TraceCanvas::SetPenColor(Color color) {
+    Begin("PenColor") << ' ' << TraceColor(color) << '\n';
+}
+void TraceCanvas::SetPenStyle(PenStyle) {
+    Begin("PenStyle") << " solid\n";
+}
 void TraceCanvas::SetBrushColor(Color color) {
     Begin("BrushColor") << ' ' << TraceColor(color) << '\n';
 }
@@ -60,17 +64,27 @@ void TraceCanvas::SetBrushStyle(BrushStyle style) {
 void TraceCanvas::SetFontColor(Color color) {
     Begin("FontColor") << ' ' << TraceColor(color) << '\n';
 }
-void TraceCanvas::SetFontHeight(int32_t height) { Begin("FontHeight") << ' ' << height << '\n'; }
-void TraceCanvas::MoveTo(int32_t x, int32_t y) { Points("MoveTo", std::array{DevicePoint{x, y}}); }
-void TraceCanvas::LineTo(int32_t x, int32_t y) { Points("LineTo", std::array{DevicePoint{x, y}}); }
+void TraceCanvas::SetFontHeight(int32_t height) {
+    Begin("FontHeight") << ' ' << height << '\n';
+}
+void TraceCanvas::MoveTo(int32_t x, int32_t y) {
+    Points("MoveTo", std::array{DevicePoint{x, y}});
+}
+void TraceCanvas::LineTo(int32_t x, int32_t y) {
+    Points("LineTo", std::array{DevicePoint{x, y}});
+}
 void TraceCanvas::Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     Points("Ellipse", std::array{DevicePoint{x1, y1}, DevicePoint{x2, y2}});
 }
 void TraceCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     Points("Rectangle", std::array{DevicePoint{x1, y1}, DevicePoint{x2, y2}});
 }
-void TraceCanvas::Polygon(std::span<const DevicePoint> points) { Points("Polygon", points); }
-void TraceCanvas::PolyBezier(std::span<const DevicePoint> points) { Points("PolyBezier", points); }
+void TraceCanvas::Polygon(std::span<const DevicePoint> points) {
+    Points("Polygon", points);
+}
+void TraceCanvas::PolyBezier(std::span<const DevicePoint> points) {
+    Points("PolyBezier", points);
+}
 void TraceCanvas::TextOut(int32_t x, int32_t y, std::string_view text) {
     Begin("TextOut") << ' ' << x << ' ' << y << ' ' << TraceString(text) << '\n';
 }

@@ -14,7 +14,7 @@ std::string TraceColor(Color color);
 
 // Writes every call as one line, "<surface> <call> <arguments>".
 class TraceCanvas : public Canvas {
-public:
+  public:
     TraceCanvas(std::ostream& out, std::string surface);
 
     void SetPenColor(Color color) override;
@@ -31,7 +31,7 @@ public:
     void PolyBezier(std::span<const DevicePoint> points) override;
     void TextOut(int32_t x, int32_t y, std::string_view text) override;
 
-private:
+  private:
     std::ostream& Begin(std::string_view call);
     void Points(std::string_view call, std::span<const DevicePoint> points);
 

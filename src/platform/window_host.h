@@ -12,7 +12,7 @@ inline constexpr int kAnswerCancel = 2;
 // What the drawing core asks of the window it draws in. The viewer's main window provides it;
 // the export tool and the tests provide it without a window.
 class WindowHost {
-public:
+  public:
     virtual ~WindowHost() = default;
 
     virtual std::string Caption() const = 0;

@@ -23,7 +23,7 @@ struct DevicePoint {
 // The surface every figure is drawn on. Drawing code speaks to this alone, so a screen image,
 // a printed page and a trace all see the same calls.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     virtual void SetPenColor(Color color) = 0;

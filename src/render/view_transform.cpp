@@ -25,7 +25,8 @@ int32_t Offset(int32_t coordinate, int32_t scroll) {
 }  // namespace
 
 DrawingRangeError::DrawingRangeError()
-    : std::runtime_error("The drawing cannot be drawn at this zoom: a coordinate is out of range.") {}
+    : std::runtime_error(
+          "The drawing cannot be drawn at this zoom: a coordinate is out of range.") {}
 
 int32_t ScaleExactly(int32_t value, float factor) {
     const long double product = std::trunc(static_cast<long double>(value) * factor);
@@ -36,10 +37,18 @@ int32_t ScaleExactly(int32_t value, float factor) {
     return static_cast<int32_t>(static_cast<int64_t>(product));
 }
 
-int32_t ScreenX(int32_t x) { return ScaleExactly(Offset(x, ScrollX), Zoom); }
-int32_t ScreenY(int32_t y) { return ScaleExactly(Offset(y, ScrollY), Zoom); }
-int32_t PrinterX(int32_t x) { return ScaleExactly(Offset(x, ScrollX), PrinterZoom); }
-int32_t PrinterY(int32_t y) { return ScaleExactly(Offset(y, ScrollY), PrinterZoom); }
+int32_t ScreenX(int32_t x) {
+    return ScaleExactly(Offset(x, ScrollX), Zoom);
+}
+int32_t ScreenY(int32_t y) {
+    return ScaleExactly(Offset(y, ScrollY), Zoom);
+}
+int32_t PrinterX(int32_t x) {
+    return ScaleExactly(Offset(x, ScrollX), PrinterZoom);
+}
+int32_t PrinterY(int32_t y) {
+    return ScaleExactly(Offset(y, ScrollY), PrinterZoom);
+}
 
 void UpdatePrinterZoom() {
     (void)kPrinterZoomInitialised;

@@ -10,7 +10,7 @@ extern int32_t ScrollY;    // drawing y shown at the top edge
 
 // A figure whose device coordinates cannot be formed at the current zoom.
 class DrawingRangeError : public std::runtime_error {
-public:
+  public:
     DrawingRangeError();
 };
 
