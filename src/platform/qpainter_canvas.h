@@ -19,6 +19,9 @@ class QPainterCanvas : public Canvas {
         bool antialias = false;
     };
 
+    // The drawing area's canvas before anything is set: black pen, white brush, black text.
+    static constexpr Defaults kScreenDefaults{kBlack, kWhite, kBlack, false};
+
     QPainterCanvas();
     explicit QPainterCanvas(Defaults defaults);
 

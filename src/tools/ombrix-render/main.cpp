@@ -46,7 +46,7 @@ void ApplyView(const RenderOptions& options) {
 struct ScreenImage {
     ScreenImage(int width, int height)
         : image(width, height, QImage::Format_RGB32),
-          canvas(QPainterCanvas::Defaults{kWhite, kWhite, kWhite, false}) {
+          canvas(QPainterCanvas::kScreenDefaults) {
         image.fill(Qt::black);
         painter.begin(&image);
         canvas.Attach(&painter);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QApplication>
+#include <exception>
+
+class ViewerDialogs;
+
+// The application object. An error that escapes an event handler is shown in the standard
+// error box, and the program goes on.
+class OmbrixApplication : public QApplication {
+  public:
+    OmbrixApplication(int& argc, char** argv, ViewerDialogs& dialogs);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+    void ShowException(const std::exception& error);
+
+  private:
+    ViewerDialogs& dialogs_;
+};

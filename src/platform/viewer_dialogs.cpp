@@ -1,0 +1,33 @@
+#include "platform/viewer_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+
+#include "platform/window_host.h"
+
+std::optional<QString> QtViewerDialogs::ChooseFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().first();
+}
+
+bool QtViewerDialogs::ConfirmPrint(QPrintDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtViewerDialogs::MessageBox(QWidget* parent, const QString& text, const QString& caption,
+                                int flags) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+    if (flags == kMessageBoxOkCancel) {
+        box.addButton(QMessageBox::Cancel);
+    }
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? kAnswerOk : kAnswerCancel;
+}
+
+void QtViewerDialogs::ShowError(QWidget* parent, const QString& title, const QString& message) {
+    QMessageBox box(QMessageBox::Critical, title, message, QMessageBox::Ok, parent);
+    box.exec();
+}
