@@ -2,18 +2,20 @@
 # where there is no display), `make test` runs every test, normal and sanitized.
 
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
-            libgtest-dev googletest fonts-dejavu-core xvfb xauth poppler-utils
+            libgtest-dev googletest fonts-dejavu-core xvfb xauth x11-utils
+SCREENSHOT_PACKAGES := xvfb x11-utils xdotool imagemagick
 BUILD ?= build
 SANITIZED_BUILD ?= build-sanitized
 JOBS ?= $(shell nproc)
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all deps build test test-normal test-sanitized run render-examples golden screenshot clean
+.PHONY: all deps build test test-normal test-sanitized run render-examples golden screenshot \
+        install clean
 
 all: build
 
 deps:
-	@missing=""; for p in $(PACKAGES); do \
+	@missing=""; for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
 	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -56,6 +58,14 @@ render-examples: build
 # Rewrites the checked-in traces after a deliberate change of what the examples draw.
 golden: build
 	tests/golden/regenerate.sh $(BUILD)/bin/ombrix-render
+
+# Remakes docs/screenshot.png from the real window under Xvfb.
+screenshot:
+	$(MAKE) --no-print-directory build EXTRA_PACKAGES="$(SCREENSHOT_PACKAGES)"
+	scripts/screenshot.sh $(BUILD)/bin/ombrix docs/screenshot.png
+
+install: build
+	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 
 clean:
 	rm -rf $(BUILD) $(SANITIZED_BUILD) out

@@ -4,8 +4,8 @@
 
 OmbrixApplication::OmbrixApplication(int& argc, char** argv, ViewerDialogs& dialogs)
     : QApplication(argc, argv), dialogs_(dialogs) {
+    // Only the name: a display name would be added to every window caption.
     setApplicationName(QStringLiteral("ombrix"));
-    setApplicationDisplayName(QStringLiteral("Ombrix"));
 }
 
 bool OmbrixApplication::notify(QObject* receiver, QEvent* event) {
@@ -18,6 +18,6 @@ bool OmbrixApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void OmbrixApplication::ShowException(const std::exception& error) {
-    dialogs_.ShowError(activeWindow(), applicationDisplayName(),
+    dialogs_.ShowError(activeWindow(), QString::fromLatin1(kApplicationTitle),
                        QString::fromLocal8Bit(error.what()));
 }

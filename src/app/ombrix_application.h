@@ -5,6 +5,9 @@
 
 class ViewerDialogs;
 
+// The caption of the standard error box.
+inline constexpr const char* kApplicationTitle = "Ombrix";
+
 // The application object. An error that escapes an event handler is shown in the standard
 // error box, and the program goes on.
 class OmbrixApplication : public QApplication {

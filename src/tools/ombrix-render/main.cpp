@@ -45,8 +45,7 @@ void ApplyView(const RenderOptions& options) {
 // The drawing area as an image, painted like the viewer's screen.
 struct ScreenImage {
     ScreenImage(int width, int height)
-        : image(width, height, QImage::Format_RGB32),
-          canvas(QPainterCanvas::kScreenDefaults) {
+        : image(width, height, QImage::Format_RGB32), canvas(QPainterCanvas::kScreenDefaults) {
         image.fill(Qt::black);
         painter.begin(&image);
         canvas.Attach(&painter);
