@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/ombrix_application.h"
 #include "app/paint_box.h"
 #include "app/tfrm_main.h"
 #include "macro/macro_library.h"

@@ -18,6 +18,5 @@ bool OmbrixApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void OmbrixApplication::ShowException(const std::exception& error) {
-    dialogs_.ShowError(activeWindow(), QString::fromLatin1(kApplicationTitle),
-                       QString::fromLocal8Bit(error.what()));
+    ShowStandardError(dialogs_, activeWindow(), error);
 }

@@ -5,11 +5,8 @@
 
 class ViewerDialogs;
 
-// The caption of the standard error box.
-inline constexpr const char* kApplicationTitle = "Ombrix";
-
-// The application object. An error that escapes an event handler is shown in the standard
-// error box, and the program goes on.
+// The application object. The window shows the errors of its own commands; any other error that
+// reaches the event loop is shown here, in the same standard error box, and the program goes on.
 class OmbrixApplication : public QApplication {
   public:
     OmbrixApplication(int& argc, char** argv, ViewerDialogs& dialogs);

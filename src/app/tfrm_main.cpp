@@ -193,7 +193,6 @@ void TfrmMain::BindHandler(QObject* component, const char* handler) {
     if (handler == nullptr) {
         return;
     }
-    using Handler = void (TfrmMain::*)(QObject*);
     static constexpr std::pair<std::string_view, Handler> kHandlers[] = {
         {"btnZoomPlusClick", &TfrmMain::btnZoomPlusClick},
         {"btnZoomMinusClick", &TfrmMain::btnZoomMinusClick},
@@ -208,12 +207,22 @@ void TfrmMain::BindHandler(QObject* component, const char* handler) {
         }
         if (auto* button = qobject_cast<QPushButton*>(component)) {
             connect(button, &QPushButton::clicked, this,
-                    [this, button, member] { (this->*member)(button); });
+                    [this, button, member] { Dispatch(member, button); });
         } else if (auto* bar = qobject_cast<QScrollBar*>(component)) {
             // valueChanged fires on a change of position only, never for an arrow at its end.
             connect(bar, &QScrollBar::valueChanged, this,
-                    [this, bar, member] { (this->*member)(bar); });
+                    [this, bar, member] { Dispatch(member, bar); });
         }
+    }
+}
+
+void TfrmMain::Dispatch(Handler handler, QObject* sender) {
+    // Errors must not unwind through Qt's event delivery, which is not built for it: they are
+    // shown here, in the standard error box, and the program goes on.
+    try {
+        (this->*handler)(sender);
+    } catch (const std::exception& error) {
+        ShowStandardError(dialogs_, this, error);
     }
 }
 
@@ -375,7 +384,7 @@ void TfrmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // Only once both margins are measured: a layout between the two would spoil the second.
     if (margins_measured_) {
-        WinResize(this);
+        Dispatch(&TfrmMain::WinResize, this);
     }
 }
 
@@ -385,7 +394,7 @@ void TfrmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange && margins_measured_) {
         const auto* change = static_cast<QWindowStateChangeEvent*>(event);
         if ((change->oldState() ^ windowState()) & Qt::WindowMinimized) {
-            WinResize(this);
+            Dispatch(&TfrmMain::WinResize, this);
         }
     }
 }

@@ -89,7 +89,10 @@ class TfrmMain : public QWidget, public WindowHost {
     void changeEvent(QEvent* event) override;
 
   private:
+    using Handler = void (TfrmMain::*)(QObject*);
+
     void CreateComponents();
+    void Dispatch(Handler handler, QObject* sender);
     void BindHandler(QObject* component, const char* handler);
     void StepZoom(bool zoom_in);
     void BeginScreenPainting();

@@ -6,6 +6,11 @@
 
 #include "platform/window_host.h"
 
+void ShowStandardError(ViewerDialogs& dialogs, QWidget* parent, const std::exception& error) {
+    dialogs.ShowError(parent, QString::fromLatin1(kApplicationTitle),
+                      QString::fromLocal8Bit(error.what()));
+}
+
 std::optional<QString> QtViewerDialogs::ChooseFile(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

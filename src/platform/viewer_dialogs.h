@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <exception>
 #include <optional>
 
 class QFileDialog;
@@ -23,6 +24,12 @@ class ViewerDialogs {
     // The standard error box: the application's title as caption and the error's message.
     virtual void ShowError(QWidget* parent, const QString& title, const QString& message) = 0;
 };
+
+// The caption of the standard error box.
+inline constexpr const char* kApplicationTitle = "Ombrix";
+
+// An error that ended a command, in the standard error box.
+void ShowStandardError(ViewerDialogs& dialogs, QWidget* parent, const std::exception& error);
 
 // The real dialogs, shown modally.
 class QtViewerDialogs : public ViewerDialogs {

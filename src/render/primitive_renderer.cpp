@@ -90,23 +90,19 @@ void DrawFigure(Figure figure, const Primitive& p, const Surface& s, bool on_scr
             return;
         }
         case Figure::EmptyEllipse:
-        case Figure::FilledEllipse: {
-            if (figure == Figure::EmptyEllipse) {
-                c.SetBrushStyle(BrushStyle::Clear);
-            }
-            const DevicePoint a = s.Map(p.x1, p.y1);
-            const DevicePoint b = s.Map(p.x2, p.y2);
-            c.Ellipse(a.x, a.y, b.x, b.y);
-            return;
-        }
+        case Figure::FilledEllipse:
         case Figure::EmptyRectangle:
         case Figure::FilledRectangle: {
-            if (figure == Figure::EmptyRectangle) {
+            if (figure == Figure::EmptyEllipse || figure == Figure::EmptyRectangle) {
                 c.SetBrushStyle(BrushStyle::Clear);
             }
             const DevicePoint a = s.Map(p.x1, p.y1);
             const DevicePoint b = s.Map(p.x2, p.y2);
-            c.Rectangle(a.x, a.y, b.x, b.y);
+            if (figure == Figure::EmptyEllipse || figure == Figure::FilledEllipse) {
+                c.Ellipse(a.x, a.y, b.x, b.y);
+            } else {
+                c.Rectangle(a.x, a.y, b.x, b.y);
+            }
             return;
         }
         case Figure::EmptyPolygon:
