@@ -2,7 +2,7 @@
 # where there is no display), `make test` runs every test, normal and sanitized.
 
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
-            libgtest-dev googletest fonts-dejavu-core xvfb xauth x11-utils
+            libgtest-dev libgmock-dev googletest fonts-dejavu-core xvfb xauth x11-utils
 SCREENSHOT_PACKAGES := xvfb x11-utils xdotool imagemagick
 BUILD ?= build
 SANITIZED_BUILD ?= build-sanitized

@@ -136,13 +136,20 @@ void TfrmMain::CreateComponents() {
                 button->setIcon(GlyphIcon(c.glyph));
                 button->setIconSize(QSize(16, 16));
                 widget = button;
-                const std::string_view name = c.name;
-                (name == "btnZoomPlus"    ? btnZoomPlus
-                 : name == "btnZoomMinus" ? btnZoomMinus
-                 : name == "btnLoad"      ? btnLoad
-                 : name == "btnSave"      ? btnSave
-                 : name == "btnSaveAs"    ? btnSaveAs
-                                          : btnPrint) = button;
+                static constexpr std::pair<std::string_view, QPushButton * TfrmMain::*> kButtons[] =
+                    {
+                        {"btnZoomPlus", &TfrmMain::btnZoomPlus},
+                        {"btnZoomMinus", &TfrmMain::btnZoomMinus},
+                        {"btnLoad", &TfrmMain::btnLoad},
+                        {"btnSave", &TfrmMain::btnSave},
+                        {"btnSaveAs", &TfrmMain::btnSaveAs},
+                        {"btnPrint", &TfrmMain::btnPrint},
+                    };
+                for (const auto& [name, field] : kButtons) {
+                    if (name == c.name) {
+                        this->*field = button;
+                    }
+                }
                 break;
             }
             case ComponentKind::Edit:
