@@ -4,8 +4,8 @@
 # Needs xvfb, xdotool and imagemagick (make screenshot installs them).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-viewer=${1:-$root/build/bin/ombrix}
-out=${2:-$root/docs/screenshot.png}
+viewer=$(realpath "${1:-$root/build/bin/ombrix}")
+out=$(realpath -m "${2:-$root/docs/screenshot.png}")
 display=:${OMBRIX_DISPLAY:-97}
 
 Xvfb "$display" -screen 0 800x500x24 -nolisten tcp > /dev/null 2>&1 &

@@ -5,8 +5,13 @@
 #include <QPainter>
 #include <array>
 #include <climits>
+#include <random>
+#include <string>
 
+#include "model/drawing_loader.h"
 #include "platform/qpainter_canvas.h"
+#include "render/view_transform.h"
+#include "test_support.h"
 
 namespace {
 
@@ -111,6 +116,49 @@ TEST(QPainterCanvasDetached, KeepsStateAndDrawsNothingWithoutAPainter) {
     painter.end();
     EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(5, 5), QColor(Qt::gray).rgb());
+}
+
+// Drawings of any content, at any zoom, end in a picture or in the drawing error, never in a
+// fault: the sanitized build runs this too.
+class ArbitraryDrawingTest : public CoreTest {};
+
+TEST_F(ArbitraryDrawingTest, RendersWithoutFaultAtAnyZoom) {
+    std::mt19937 random(20261211);
+    const char* commands[] = {"LI", "RV", "RP", "EV", "EP", "BE", "PV",
+                              "PP", "TE", "TY", "SA", "MC", "[x", "  "};
+    const char* numbers[] = {"0",           "-1",          "7",     "2147483647",
+                             "-2147483648", "99999999999", "12abc", "-"};
+    std::string drawing;
+    for (int line = 0; line < 400; ++line) {
+        drawing += commands[random() % std::size(commands)];
+        for (int field = 0; field < 9; ++field) {
+            drawing += ' ';
+            drawing += random() % 3 == 0 ? numbers[random() % std::size(numbers)]
+                                         : std::to_string(static_cast<int>(random() % 400) - 100);
+        }
+        drawing += '\n';
+    }
+    WriteLibrary("[1]\nLI 100 100 2147483647 -5\nEP 0 0 300 300\nTE 100 100 x\n");
+    WriteFile("random.obx", drawing);
+
+    QImage image(120, 80, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QPainterCanvas canvas(QPainterCanvas::kScreenDefaults);
+    canvas.Attach(&painter);
+    host_ = std::make_unique<HeadlessHost>(nullptr, (folder_ / "ombrix").string());
+    host_->AttachScreenImage(canvas, [&] { image.fill(Qt::black); });
+    frmMain = host_.get();
+    for (const float zoom : {4.0f, 0.001f, 1e-30f, 300.0f, 65536.0f, 1e9f, 1e30f}) {
+        Zoom = zoom;
+        UpdatePrinterZoom();
+        try {
+            EXPECT_TRUE(LoadDrawing((folder_ / "random.obx").string()));
+        } catch (const DrawingRangeError&) {
+            EXPECT_GT(zoom, 1e6f);
+        }
+    }
+    canvas.Detach();
+    painter.end();
 }
 
 }  // namespace
