@@ -80,15 +80,15 @@ std::span<const std::string> MacroLibrary::Body(int32_t number) const {
                                                         found->second.end - found->second.begin);
 }
 
-MacroLibraryScope::MacroLibraryScope() : snapshot_(std::make_unique<Snapshot>()) {
+MacroLibraryScope::MacroLibraryScope() {
     // A nested scope shares the reading of the outer one.
     if (active_snapshot == nullptr) {
-        active_snapshot = snapshot_.get();
+        active_snapshot = &snapshot_;
     }
 }
 
 MacroLibraryScope::~MacroLibraryScope() {
-    if (active_snapshot == snapshot_.get()) {
+    if (active_snapshot == &snapshot_) {
         active_snapshot = nullptr;
     }
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -49,7 +48,7 @@ class MacroLibraryScope {
     };
 
   private:
-    std::unique_ptr<Snapshot> snapshot_;
+    Snapshot snapshot_;
 };
 
 void DrawMacro(int32_t x, int32_t y, int32_t orientation, int32_t mirror, int32_t number);

@@ -8,21 +8,23 @@
 static_assert(std::numeric_limits<long double>::digits == 64,
               "exact zoom arithmetic needs a 64-bit-significand long double");
 
-float Zoom = 4.0f;
-float PrinterZoom = 0.0f;
-int32_t ScrollX = 0;
-int32_t ScrollY = 0;
-
 namespace {
 
-// Set during program initialisation, before any window exists.
-const bool kPrinterZoomInitialised = (UpdatePrinterZoom(), true);
+constexpr float PrinterZoomFor(float zoom) {
+    return zoom * 5.0f;
+}
 
 int32_t Offset(int32_t coordinate, int32_t scroll) {
     return static_cast<int32_t>(static_cast<uint32_t>(coordinate) - static_cast<uint32_t>(scroll));
 }
 
 }  // namespace
+
+float Zoom = 4.0f;
+// Set during program initialisation, before any window exists.
+float PrinterZoom = PrinterZoomFor(Zoom);
+int32_t ScrollX = 0;
+int32_t ScrollY = 0;
 
 DrawingRangeError::DrawingRangeError()
     : std::runtime_error(
@@ -51,6 +53,5 @@ int32_t PrinterY(int32_t y) {
 }
 
 void UpdatePrinterZoom() {
-    (void)kPrinterZoomInitialised;
-    PrinterZoom = Zoom * 5.0f;
+    PrinterZoom = PrinterZoomFor(Zoom);
 }
