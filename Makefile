@@ -2,15 +2,16 @@
 # where there is no display), `make test` runs every test, normal and sanitized.
 
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
-            libgtest-dev libgmock-dev googletest fonts-dejavu-core xvfb xauth x11-utils
+            libgtest-dev libgmock-dev googletest libbenchmark-dev fonts-dejavu-core xvfb xauth x11-utils
 SCREENSHOT_PACKAGES := xvfb x11-utils xdotool imagemagick
 BUILD ?= build
 SANITIZED_BUILD ?= build-sanitized
+BENCH_BUILD ?= build-bench
 JOBS ?= $(shell nproc)
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: all deps build test test-normal test-sanitized run render-examples golden screenshot \
-        install clean
+        install clean bench
 
 all: build
 
@@ -63,6 +64,12 @@ golden: build
 screenshot:
 	$(MAKE) --no-print-directory build EXTRA_PACKAGES="$(SCREENSHOT_PACKAGES)"
 	scripts/screenshot.sh $(BUILD)/bin/ombrix docs/screenshot.png
+
+# The redraw benchmark in a release build; its last lines are the ratios scripts read.
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target redraw_benchmark
+	$(BENCH_BUILD)/bin/redraw_benchmark $(BENCH_ARGS)
 
 install: build
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))

@@ -1,0 +1,116 @@
+#include "bench_api.h"
+
+#include <QPainter>
+
+#include "app/tfrm_main.h"
+#include "macro/macro_library.h"
+#include "model/drawing_loader.h"
+#include "platform/float_to_str.h"
+#include "platform/headless_host.h"
+#include "platform/qpainter_canvas.h"
+#include "platform/viewer_dialogs.h"
+#include "render/scene_redraw.h"
+#include "render/view_transform.h"
+#include "render/zoom_step.h"
+
+namespace {
+
+class AnswerOk : public ViewerDialogs {
+  public:
+    std::optional<QString> ChooseFile(QFileDialog&) override { return std::nullopt; }
+    bool ConfirmPrint(QPrintDialog&) override { return false; }
+    int MessageBox(QWidget*, const QString&, const QString&, int) override { return kAnswerOk; }
+    void ShowError(QWidget*, const QString&, const QString&) override {}
+};
+
+}  // namespace
+
+struct BenchWorld::Parts {
+    AnswerOk dialogs;
+    std::unique_ptr<TfrmMain> window;
+    HeadlessHost nothing{nullptr, "ombrix"};
+    HeadlessHost exporter{nullptr, "ombrix"};
+    QImage image{521, 305, QImage::Format_RGB32};
+    QPainter painter;
+    QPainterCanvas canvas{QPainterCanvas::kScreenDefaults};
+    HeadlessHost recorder_host{nullptr, "ombrix"};
+    RecordingCanvas recorder;
+};
+
+BenchWorld::BenchWorld() = default;
+BenchWorld::~BenchWorld() = default;
+
+void BenchWorld::Start() {
+    parts_ = std::make_unique<Parts>();
+    parts_->window = std::make_unique<TfrmMain>(parts_->dialogs);
+    parts_->window->show();
+    parts_->painter.begin(&parts_->image);
+    parts_->canvas.Attach(&parts_->painter);
+    Parts* p = parts_.get();
+    p->exporter.AttachScreenImage(p->canvas,
+                                  [p] { p->painter.fillRect(p->image.rect(), Qt::black); });
+    p->recorder_host.AttachScreenImage(p->recorder, [p] { p->recorder.Clear(); });
+}
+
+void BenchWorld::Stop() {
+    frmMain = nullptr;
+    parts_.reset();
+}
+
+void BenchWorld::RedrawInWindow() {
+    frmMain = parts_->window.get();
+    parts_->window->Button1Click(nullptr);
+    parts_->window->ScreenImage();
+}
+
+void BenchWorld::RedrawIntoNothing() {
+    frmMain = &parts_->nothing;
+    RedrawAll();
+}
+
+void BenchWorld::RedrawIntoExportImage() {
+    frmMain = &parts_->exporter;
+    RedrawAll();
+}
+
+const QImage& BenchWorld::ExportImage() const {
+    return parts_->image;
+}
+
+std::vector<RecordingCanvas::Call> BenchWorld::Record() {
+    frmMain = &parts_->recorder_host;
+    RedrawAll();
+    return parts_->recorder.Calls();
+}
+
+void SetView(const std::string& steps) {
+    Zoom = 4.0f;
+    UpdatePrinterZoom();
+    for (const char step : steps) {
+        StepZoom(step == '+' ? ZoomDirection::In : ZoomDirection::Out, '.');
+    }
+    ScrollX = 0;
+    ScrollY = 0;
+}
+
+std::string ZoomFactorAfter(const std::string& steps) {
+    const float saved = Zoom;
+    SetView(steps);
+    const std::string text = FloatToStr(static_cast<double>(Zoom), '.');
+    Zoom = saved;
+    UpdatePrinterZoom();
+    return text;
+}
+
+void LoadQuietly(const std::string& drawing, const std::string& library) {
+    static HeadlessHost quiet(nullptr, "ombrix");
+    MacroLibraryFile = library;
+    WindowHost* const previous = frmMain;
+    frmMain = &quiet;
+    LoadDrawing(drawing);
+    frmMain = previous;
+}
+
+bool WritePng(const QImage& image, QIODevice& device) {
+    return image.save(&device, "PNG");
+}

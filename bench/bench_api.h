@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QIODevice>
+#include <QImage>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "recording_canvas.h"
+
+// The viewer's redraw paths, reached the way the window and the export tool reach them.
+class BenchWorld {
+  public:
+    BenchWorld();
+    ~BenchWorld();
+    void Start();
+    void Stop();
+
+    void RedrawInWindow();
+    void RedrawIntoNothing();
+    void RedrawIntoExportImage();
+    const QImage& ExportImage() const;
+    // The device calls of one redraw at the current view.
+    std::vector<RecordingCanvas::Call> Record();
+
+  private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
+
+// Zoom 4 and then the given "+" and "-" steps, scroll 0,0.
+void SetView(const std::string& steps);
+// The zoom factor those steps give, as the zoom box shows it.
+std::string ZoomFactorAfter(const std::string& steps);
+// Fills the drawing store from the file, with this macro library, drawing nothing anywhere.
+void LoadQuietly(const std::string& drawing, const std::string& library);
+// The PNG as the export tool writes it.
+bool WritePng(const QImage& image, QIODevice& device);
