@@ -3,15 +3,15 @@
 #include <QPainter>
 
 #include "app/tfrm_main.h"
+#include "headless/headless_host.h"
 #include "macro/macro_library.h"
-#include "model/drawing_loader.h"
-#include "platform/float_to_str.h"
-#include "platform/headless_host.h"
-#include "platform/qpainter_canvas.h"
 #include "platform/viewer_dialogs.h"
-#include "render/scene_redraw.h"
+#include "qt_canvas/qpainter_canvas.h"
+#include "render/float_to_str.h"
 #include "render/view_transform.h"
 #include "render/zoom_step.h"
+#include "scene/drawing_loader.h"
+#include "scene/scene_redraw.h"
 
 namespace {
 
@@ -103,12 +103,8 @@ std::string ZoomFactorAfter(const std::string& steps) {
 }
 
 void LoadQuietly(const std::string& drawing, const std::string& library) {
-    static HeadlessHost quiet(nullptr, "ombrix");
     MacroLibraryFile = library;
-    WindowHost* const previous = frmMain;
-    frmMain = &quiet;
-    LoadDrawing(drawing);
-    frmMain = previous;
+    (void)LoadDrawing(drawing);
 }
 
 bool WritePng(const QImage& image, QIODevice& device) {

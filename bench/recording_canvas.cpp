@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <map>
 
-#include "platform/qpainter_canvas.h"
+#include "qt_canvas/qpainter_canvas.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -39,9 +40,14 @@ std::filesystem::path Scratch() {
     return folder;
 }
 
+// Written once: a file rewritten before every repetition would be read anew each time.
 std::filesystem::path WriteScratch(const std::string& name, const std::string& text) {
     const auto path = Scratch() / name;
-    std::ofstream(path, std::ios::binary) << text;
+    std::ifstream in(path, std::ios::binary);
+    const std::string old((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (old != text) {
+        std::ofstream(path, std::ios::binary) << text;
+    }
     return path;
 }
 

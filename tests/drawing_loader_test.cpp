@@ -1,9 +1,10 @@
 #include <string>
 #include <vector>
 
-#include "model/drawing_loader.h"
 #include "model/drawing_store.h"
 #include "model/line_reader.h"
+#include "scene/drawing_loader.h"
+#include "scene/load_command.h"
 #include "test_support.h"
 
 namespace {
@@ -61,10 +62,12 @@ TEST_F(LineReaderTest, LongLinesComeInPiecesOf1023) {
 
 class DrawingLoaderTest : public CoreTest {
   protected:
+    // The load as the window's Load command runs it, on a file named as the user chose it.
     bool Load(const std::string& bytes) {
-        host_->SetCaption("Ombrix: drawing.obx");
+        WriteFile("drawing.obx", bytes);
+        std::filesystem::current_path(folder_);
         TakeTrace();
-        return LoadDrawing(WriteFile("drawing.obx", bytes).string());
+        return LoadDrawingCommand("drawing.obx").Ok();
     }
     std::vector<std::string> Codes() {
         std::vector<std::string> codes;
@@ -90,8 +93,9 @@ TEST_F(DrawingLoaderTest, SortsLinesIntoCaptionsPlacementsAndPrimitives) {
     EXPECT_EQ(host_->Caption(), "Ombrix: drawing.obx - [Last one]");
 
     const std::vector<std::string> trace = TakeTrace();
-    EXPECT_EQ(trace.front(), "host Caption \"Ombrix: drawing.obx - [First]\"");
-    EXPECT_EQ(trace[2], "screen Repaint");
+    EXPECT_EQ(trace[0], "host Caption \"Ombrix: drawing.obx\"");
+    EXPECT_EQ(trace[1], "host Caption \"Ombrix: drawing.obx - [First]\"");
+    EXPECT_EQ(trace[3], "screen Repaint");
     EXPECT_EQ(trace.back(), "host MessageBox \"Done.\" \" Load done\" 0");
 }
 
@@ -99,7 +103,8 @@ TEST_F(DrawingLoaderTest, EdgesOfTheFile) {
     ASSERT_TRUE(Load(""));
     EXPECT_EQ(PrimitiveCount, 0);
     EXPECT_THAT(TakeTrace(),
-                ElementsAre("screen Repaint", "screen PenColor white", "screen PenStyle solid",
+                ElementsAre("host Caption \"Ombrix: drawing.obx\"", "screen Repaint",
+                            "screen PenColor white", "screen PenStyle solid",
                             "screen BrushColor white", "printer PenStyle solid",
                             "host MessageBox \"Done.\" \" Load done\" 0"));
 
@@ -151,17 +156,19 @@ TEST_F(DrawingLoaderTest, FileThatCannotBeOpenedEmptiesTheStoreWithoutRedrawing)
     EXPECT_EQ(PrimitiveCount, 1);
     EXPECT_EQ(MacroCount, 0);
 
-    host_->SetCaption("Ombrix: missing.obx");
     TakeTrace();
-    EXPECT_FALSE(LoadDrawing((folder_ / "missing.obx").string()));
+    const Status missing = LoadDrawingCommand("missing.obx");
+    ASSERT_FALSE(missing.Ok());
+    EXPECT_EQ(missing.Reason(), "No such file or directory");
     EXPECT_EQ(PrimitiveCount, 0);
     EXPECT_EQ(MacroCount, 0);
     EXPECT_EQ(host_->Caption(), "Ombrix: missing.obx");
-    EXPECT_THAT(TakeTrace(), ElementsAre());
-    EXPECT_EQ(LoadDrawingError(), "No such file or directory");
+    EXPECT_THAT(TakeTrace(), ElementsAre("host Caption \"Ombrix: missing.obx\"",
+                                         "host MessageBox \"Error in loading...\" \" Error\" 1"));
 
-    EXPECT_FALSE(LoadDrawing(folder_.string()));
-    EXPECT_EQ(LoadDrawingError(), "it is a folder, not a file");
+    const Result<LoadedDrawing> folder = LoadDrawing(folder_.string());
+    ASSERT_FALSE(folder.Ok());
+    EXPECT_EQ(folder.Reason(), "it is a folder, not a file");
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include "macro/macro_library.h"
 #include "model/drawing_store.h"
-#include "render/scene_redraw.h"
+#include "scene/scene_redraw.h"
 #include "test_support.h"
 
 namespace {

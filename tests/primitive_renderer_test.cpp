@@ -6,7 +6,7 @@
 #include "model/line_parser.h"
 #include "model/text.h"
 #include "render/primitive_renderer.h"
-#include "render/scene_redraw.h"
+#include "scene/scene_redraw.h"
 #include "render/view_transform.h"
 #include "test_support.h"
 

@@ -8,8 +8,8 @@
 #include <random>
 #include <string>
 
-#include "model/drawing_loader.h"
-#include "platform/qpainter_canvas.h"
+#include "scene/load_command.h"
+#include "qt_canvas/qpainter_canvas.h"
 #include "render/view_transform.h"
 #include "test_support.h"
 
@@ -152,7 +152,7 @@ TEST_F(ArbitraryDrawingTest, RendersWithoutFaultAtAnyZoom) {
         Zoom = zoom;
         UpdatePrinterZoom();
         try {
-            EXPECT_TRUE(LoadDrawing((folder_ / "random.obx").string()));
+            EXPECT_TRUE(LoadDrawingCommand((folder_ / "random.obx").string()).Ok());
         } catch (const DrawingRangeError&) {
             EXPECT_GT(zoom, 1e6f);
         }

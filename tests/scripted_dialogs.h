@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/viewer_dialogs.h"
-#include "platform/window_host.h"
+#include "render/window_host.h"
 
 // Answers the window's dialogs as a test scripts them, and remembers what each one was shown.
 class ScriptedDialogs : public ViewerDialogs {

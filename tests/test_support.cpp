@@ -3,9 +3,7 @@
 #include <fstream>
 
 #include "macro/macro_library.h"
-#include "model/drawing_store.h"
-#include "render/primitive_renderer.h"
-#include "render/view_transform.h"
+#include "model/viewer_state.h"
 
 namespace {
 
@@ -33,13 +31,7 @@ void CoreTest::SetUp() {
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
 
-    Zoom = 4.0f;
-    UpdatePrinterZoom();
-    ScrollX = 0;
-    ScrollY = 0;
-    Printing = 0;
-    PrimitiveCount = 0;
-    MacroCount = 0;
+    ResetViewerState();
     MacroLibraryFile.clear();
     host_ = std::make_unique<HeadlessHost>(&trace_, (folder_ / "ombrix").string());
     frmMain = host_.get();
@@ -48,6 +40,7 @@ void CoreTest::SetUp() {
 void CoreTest::TearDown() {
     frmMain = nullptr;
     host_.reset();
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
     std::filesystem::remove_all(folder_);
 }
 

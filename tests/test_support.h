@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless_host.h"
+#include "headless/headless_host.h"
 
 // Every test starts from the state of a freshly started viewer, with a headless window whose
 // trace the test can read, and a private folder for its files.

@@ -2,7 +2,7 @@
 #include <limits>
 #include <string>
 
-#include "platform/float_to_str.h"
+#include "render/float_to_str.h"
 #include "render/view_transform.h"
 #include "render/zoom_step.h"
 #include "test_support.h"

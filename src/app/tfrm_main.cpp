@@ -15,15 +15,12 @@
 
 #include "app/form_definition.h"
 #include "app/paint_box.h"
-#include "model/drawing_loader.h"
+#include "model/viewer_state.h"
 #include "platform/viewer_dialogs.h"
-#include "render/primitive_renderer.h"
-#include "render/scene_redraw.h"
 #include "render/view_transform.h"
 #include "render/zoom_step.h"
-
-int32_t MarginRight = 0;
-int32_t MarginBottom = 0;
+#include "scene/load_command.h"
+#include "scene/scene_redraw.h"
 
 namespace {
 
@@ -87,18 +84,19 @@ TfrmMain::TfrmMain(ViewerDialogs& dialogs, QWidget* parent)
     : QWidget(parent),
       dialogs_(dialogs),
       screen_canvas_(QPainterCanvas::kScreenDefaults),
-      printer_(QPrinter::HighResolution),
-      print_job_(printer_) {
+      printer_canvas_(PrintJob::kPrinterDefaults) {
     frmMain = this;
     screen_fan_.Add(screen_canvas_);
-    printer_fan_.Add(print_job_.Canvas());
+    printer_fan_.Add(printer_canvas_);
     CreateComponents();
     FormCreate(this);
 }
 
 TfrmMain::~TfrmMain() {
     EndScreenPainting();
-    print_job_.Abort();
+    if (print_job_) {
+        print_job_->Abort();
+    }
     if (frmMain == this) {
         frmMain = nullptr;
     }
@@ -168,17 +166,9 @@ void TfrmMain::CreateComponents() {
                 break;
             }
             case ComponentKind::OpenDialog:
-                OpenDialog = new QFileDialog(this);
-                OpenDialog->setObjectName(c.name);
-                OpenDialog->setOption(QFileDialog::DontUseNativeDialog);
-                continue;
             case ComponentKind::PrintDialog:
-                printer_.setCopyCount(kPrintCopies);
-                prnDialog = new QPrintDialog(&printer_, this);
-                prnDialog->setObjectName(c.name);
-                // Printing to a PDF file is the only printer many Linux desktops have.
-                prnDialog->setOptions(QAbstractPrintDialog::PrintToFile);
-                continue;
+                continue;  // made at their first use
+
         }
         widget->setObjectName(c.name);
         widget->setGeometry(c.left, c.top, c.width, c.height);
@@ -196,31 +186,52 @@ void TfrmMain::CreateComponents() {
     }
 }
 
-void TfrmMain::BindHandler(QObject* component, const char* handler) {
+void TfrmMain::BindHandler(QObject* component, Handler handler) {
     if (handler == nullptr) {
         return;
     }
-    static constexpr std::pair<std::string_view, Handler> kHandlers[] = {
-        {"btnZoomPlusClick", &TfrmMain::btnZoomPlusClick},
-        {"btnZoomMinusClick", &TfrmMain::btnZoomMinusClick},
-        {"scrLeftRightChange", &TfrmMain::scrLeftRightChange},
-        {"scrTopDownChange", &TfrmMain::scrTopDownChange},
-        {"btnLoadClick", &TfrmMain::btnLoadClick},
-        {"btnPrintClick", &TfrmMain::btnPrintClick},
-    };
-    for (const auto& [name, member] : kHandlers) {
-        if (name != handler) {
-            continue;
-        }
-        if (auto* button = qobject_cast<QPushButton*>(component)) {
-            connect(button, &QPushButton::clicked, this,
-                    [this, button, member] { Dispatch(member, button); });
-        } else if (auto* bar = qobject_cast<QScrollBar*>(component)) {
-            // valueChanged fires on a change of position only, never for an arrow at its end.
-            connect(bar, &QScrollBar::valueChanged, this,
-                    [this, bar, member] { Dispatch(member, bar); });
-        }
+    if (auto* button = qobject_cast<QPushButton*>(component)) {
+        connect(button, &QPushButton::clicked, this,
+                [this, button, handler] { Dispatch(handler, button); });
+    } else if (auto* bar = qobject_cast<QScrollBar*>(component)) {
+        // valueChanged fires on a change of position only, never for an arrow at its end.
+        connect(bar, &QScrollBar::valueChanged, this,
+                [this, bar, handler] { Dispatch(handler, bar); });
     }
+}
+
+QFileDialog& TfrmMain::OpenDialogComponent() {
+    if (OpenDialog == nullptr) {
+        OpenDialog = new QFileDialog(this);
+        OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
+        OpenDialog->setOption(QFileDialog::DontUseNativeDialog);
+    }
+    return *OpenDialog;
+}
+
+QPrinter& TfrmMain::Printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setCopyCount(kPrintCopies);
+    }
+    return *printer_;
+}
+
+QPrintDialog& TfrmMain::PrintDialogComponent() {
+    if (prnDialog == nullptr) {
+        prnDialog = new QPrintDialog(&Printer(), this);
+        prnDialog->setObjectName(QStringLiteral("prnDialog"));
+        // Printing to a PDF file is the only printer many Linux desktops have.
+        prnDialog->setOptions(QAbstractPrintDialog::PrintToFile);
+    }
+    return *prnDialog;
+}
+
+PrintJob& TfrmMain::Job() {
+    if (!print_job_) {
+        print_job_ = std::make_unique<PrintJob>(Printer(), printer_canvas_);
+    }
+    return *print_job_;
 }
 
 void TfrmMain::Dispatch(Handler handler, QObject* sender) {
@@ -240,6 +251,7 @@ void TfrmMain::FormCreate(QObject*) {
     LayoutControls();
 }
 
+// No component of the form is bound to this handler; the form defines it, so it stays.
 void TfrmMain::Button1Click(QObject*) {
     RedrawAll();
 }
@@ -272,6 +284,7 @@ void TfrmMain::scrTopDownChange(QObject*) {
 
 void TfrmMain::btnLoadClick(QObject*) {
     // The dialog keeps the last file and filter; the settings are written anew at every use.
+    OpenDialogComponent();
     OpenDialog->setDefaultSuffix(QStringLiteral("obx"));
     OpenDialog->setNameFilters(NameFilters(QString::fromLatin1(kOpenFilter)));
     OpenDialog->setWindowTitle(QStringLiteral("Open ombrix file"));
@@ -288,11 +301,7 @@ void TfrmMain::btnLoadClick(QObject*) {
     }
     last_file_ = *chosen;
     last_filter_ = OpenDialog->selectedNameFilter();
-    const std::string file_name = QFile::encodeName(*chosen).toStdString();
-    SetCaption("Ombrix: " + file_name);
-    if (!LoadDrawing(file_name)) {
-        MessageBox("Error in loading...", " Error", kMessageBoxOkCancel);
-    }
+    (void)LoadDrawingCommand(QFile::encodeName(*chosen).toStdString());
 }
 
 void TfrmMain::WinResize(QObject*) {
@@ -302,17 +311,18 @@ void TfrmMain::WinResize(QObject*) {
 }
 
 void TfrmMain::btnPrintClick(QObject*) {
-    if (!dialogs_.ConfirmPrint(*prnDialog)) {
+    if (!dialogs_.ConfirmPrint(PrintDialogComponent())) {
         return;
     }
+    PrintJob& job = Job();
     Printing = 1;
     try {
-        print_job_.BeginDoc();
+        job.BeginDoc();
         RedrawAll();
-        print_job_.EndDoc();
+        job.EndDoc();
     } catch (...) {
         // A failed job is dropped, so the next Print starts afresh.
-        print_job_.Abort();
+        job.Abort();
         Printing = 0;
         throw;
     }

@@ -8,11 +8,12 @@
 #include <memory>
 #include <ostream>
 
-#include "platform/canvas_fan.h"
-#include "platform/host_trace.h"
+#include "headless/canvas_fan.h"
+#include "headless/host_trace.h"
 #include "platform/print_job.h"
-#include "platform/qpainter_canvas.h"
-#include "platform/window_host.h"
+#include "qt_canvas/qpainter_canvas.h"
+#include "model/viewer_state.h"
+#include "render/window_host.h"
 
 class PaintBox;
 class QFileDialog;
@@ -22,11 +23,6 @@ class QPushButton;
 class QScrollBar;
 class ViewerDialogs;
 
-// Distances of the paint box from the window's right edge (frame included) and from the bottom
-// of its client area, measured once when the form is created.
-extern int32_t MarginRight;
-extern int32_t MarginBottom;
-
 // Fits the drawing area, its scroll bars and the background to the window's size.
 void LayoutControls();
 
@@ -34,6 +30,8 @@ void LayoutControls();
 // back through frmMain.
 class TfrmMain : public QWidget, public WindowHost {
   public:
+    using Handler = void (TfrmMain::*)(QObject*);
+
     // The window system's frame around the client area, in pixels: a 4-pixel border on each
     // side and a 19-pixel caption bar. The form's outer size is its client size plus these.
     static constexpr int kFrameWidth = 8;
@@ -52,8 +50,9 @@ class TfrmMain : public QWidget, public WindowHost {
     QPushButton* btnLoad;
     QPushButton* btnSave;
     QPushButton* btnSaveAs;
-    QFileDialog* OpenDialog;
-    QPrintDialog* prnDialog;
+    // Created when first used, so that the window shows without waiting for them.
+    QFileDialog* OpenDialog = nullptr;
+    QPrintDialog* prnDialog = nullptr;
     QPushButton* btnPrint;
 
     void FormCreate(QObject* Sender);
@@ -74,13 +73,16 @@ class TfrmMain : public QWidget, public WindowHost {
     void SetCaption(const std::string& caption) override;
     int MessageBox(const std::string& text, const std::string& caption, int flags) override;
     void RepaintDrawingArea() override;
+    void BeginDrawing() override;
+    void EndDrawing() override;
     Canvas& ScreenCanvas() override;
-    Canvas& PrinterCanvas() override { return printer_fan_; }
+    Canvas& PrinterCanvas() override;
     std::string ExeName() const override;
 
     // The picture of the drawing area as the last redraw left it.
     const QImage& ScreenImage();
-    QPrinter& Printer() { return printer_; }
+    // The high-resolution printer, made at its first use.
+    QPrinter& Printer();
     // Writes every host event and draw call to out, as the export tool's trace does.
     void AttachTrace(std::ostream& out);
 
@@ -89,13 +91,13 @@ class TfrmMain : public QWidget, public WindowHost {
     void changeEvent(QEvent* event) override;
 
   private:
-    using Handler = void (TfrmMain::*)(QObject*);
-
     void CreateComponents();
     void Dispatch(Handler handler, QObject* sender);
-    void BindHandler(QObject* component, const char* handler);
+    void BindHandler(QObject* component, Handler handler);
     void StepZoom(bool zoom_in);
-    void BeginScreenPainting();
+    QFileDialog& OpenDialogComponent();
+    QPrintDialog& PrintDialogComponent();
+    PrintJob& Job();
     void EndScreenPainting();
 
     ViewerDialogs& dialogs_;
@@ -107,8 +109,9 @@ class TfrmMain : public QWidget, public WindowHost {
     QPainterCanvas screen_canvas_;
     CanvasFan screen_fan_;
 
-    QPrinter printer_;
-    PrintJob print_job_;
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<PrintJob> print_job_;
+    QPainterCanvas printer_canvas_;
     CanvasFan printer_fan_;
 
     std::unique_ptr<HostTrace> trace_;

@@ -38,13 +38,27 @@ void TfrmMain::RepaintDrawingArea() {
     if (!screen_image_.isNull()) {
         screen_image_.fill(Qt::black);
     }
-    pbScreen->update();
+}
+
+void TfrmMain::BeginDrawing() {
+    if (!screen_painter_.isActive() && !screen_image_.isNull()) {
+        screen_painter_.begin(&screen_image_);
+        screen_canvas_.Attach(&screen_painter_);
+    }
+}
+
+void TfrmMain::EndDrawing() {
+    EndScreenPainting();
+    pbScreen->update();  // once per redraw: the paint box shows the finished picture
 }
 
 Canvas& TfrmMain::ScreenCanvas() {
-    BeginScreenPainting();
-    pbScreen->update();
-    return screen_fan_;
+    // The fan only when a trace listens too: every call saved counts in a redraw.
+    return trace_ ? static_cast<Canvas&>(screen_fan_) : screen_canvas_;
+}
+
+Canvas& TfrmMain::PrinterCanvas() {
+    return trace_ ? static_cast<Canvas&>(printer_fan_) : printer_canvas_;
 }
 
 std::string TfrmMain::ExeName() const {
@@ -60,13 +74,6 @@ void TfrmMain::AttachTrace(std::ostream& out) {
     trace_ = std::make_unique<HostTrace>(out);
     screen_fan_.Add(trace_->Screen());
     printer_fan_.Add(trace_->Printer());
-}
-
-void TfrmMain::BeginScreenPainting() {
-    if (!screen_painter_.isActive() && !screen_image_.isNull()) {
-        screen_painter_.begin(&screen_image_);
-        screen_canvas_.Attach(&screen_painter_);
-    }
 }
 
 void TfrmMain::EndScreenPainting() {

@@ -1,30 +1,66 @@
 #include "macro/macro_library.h"
 
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstring>
+
 #include "macro/macro_placement.h"
+#include "model/command_table.h"
 #include "model/line_parser.h"
 #include "model/line_reader.h"
 #include "model/text.h"
-#include "platform/window_host.h"
-#include "render/primitive_renderer.h"
+#include "render/window_host.h"
 
 std::string MacroLibraryFile;
 
 namespace {
 
-MacroLibraryScope::Snapshot* active_snapshot = nullptr;
+MacroLibraryScope* active_scope = nullptr;
 
 bool EndsBody(const std::string& line) {
     return !line.empty() && (line.front() == '[' || line.front() == '{');
 }
 
-void DrawBody(std::span<const std::string> body, int32_t x, int32_t y, int32_t orientation,
-              int32_t mirror) {
-    for (const std::string& raw : body) {
-        std::string line = raw;
-        Primitive parsed;
-        ParsePrimitiveLine(parsed, ClassifyCommand(MidStr(line, 1, 2)), line);
-        DrawPrimitive(PlaceMacroPrimitive(parsed, x, y, orientation, mirror));
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    int64_t modified_seconds = 0;
+    int64_t modified_nanoseconds = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+bool IdentityOf(const std::string& path, FileIdentity& identity) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return false;
     }
+    identity = {status.st_dev, status.st_ino, status.st_size, status.st_mtim.tv_sec,
+                status.st_mtim.tv_nsec};
+    return true;
+}
+
+// File times advance in clock ticks, so an edit within the tick of a reading may keep the time
+// the reading saw. A reading of a file changed this recently is never used again.
+bool ChangedBefore(const FileIdentity& identity, std::chrono::system_clock::time_point moment) {
+    constexpr auto kTick = std::chrono::milliseconds(100);
+    const auto modified = std::chrono::system_clock::time_point(
+        std::chrono::duration_cast<std::chrono::system_clock::duration>(
+            std::chrono::seconds(identity.modified_seconds) +
+            std::chrono::nanoseconds(identity.modified_nanoseconds)));
+    return modified + kTick < moment;
+}
+
+struct KeptReading {
+    std::string path;
+    FileIdentity identity;
+    std::shared_ptr<const MacroLibrary> library;
+};
+
+KeptReading& Kept() {
+    static KeptReading kept;
+    return kept;
 }
 
 }  // namespace
@@ -40,30 +76,45 @@ std::string MacroLibraryPath() {
     return directory + "standard.mcr";
 }
 
-std::optional<MacroLibrary> MacroLibrary::Read(const std::string& path) {
+Result<MacroLibrary> MacroLibrary::Read(const std::string& path) {
     LineReader reader(path);
     if (!reader.IsOpen()) {
-        return std::nullopt;
+        return Failure{reader.Error()};
     }
     MacroLibrary library;
+    std::vector<std::string> lines;
     std::string piece;
     while (reader.ReadLine(piece)) {
-        library.lines_.push_back(piece);
+        lines.push_back(piece);
+    }
+    library.shapes_.reserve(lines.size());
+    for (const std::string& line : lines) {
+        const Command& command = CommandOf(std::string_view(line).substr(0, 2));
+        Primitive fields{};
+        ReadFields(fields, command.fields, line);
+        Shape shape{command.figure, fields.x1, fields.y1, fields.x2, fields.y2,
+                    fields.x3,      fields.y3, fields.x4, fields.y4, {}};
+        if (const std::size_t length = strnlen(fields.text, sizeof fields.text); length > 0) {
+            auto& text = library.texts_.emplace_back(std::make_unique<char[]>(length));
+            std::memcpy(text.get(), fields.text, length);
+            shape.text = std::string_view(text.get(), length);
+        }
+        library.shapes_.push_back(shape);
     }
     // Every line is a possible header, even one inside another macro's body, exactly as a
     // search from the top of the file would meet it; the first header of a number wins.
-    const std::size_t count = library.lines_.size();
+    const std::size_t count = lines.size();
     for (std::size_t i = 0; i < count; ++i) {
-        const std::string stripped = Trim(library.lines_[i]);
+        const std::string_view stripped = TrimView(lines[i]);
         if (stripped.empty() || stripped.front() != '[') {
             continue;
         }
-        const int32_t number = ReadNumber(MidStr(stripped, 2, 3));
+        const int32_t number = ReadNumber(stripped.substr(1, 3));
         if (library.bodies_.contains(number)) {
             continue;
         }
         std::size_t end = i + 1;
-        while (end < count && !EndsBody(library.lines_[end])) {
+        while (end < count && !EndsBody(lines[end])) {
             ++end;
         }
         library.bodies_.emplace(number, Range{i + 1, end});
@@ -71,45 +122,86 @@ std::optional<MacroLibrary> MacroLibrary::Read(const std::string& path) {
     return library;
 }
 
-std::span<const std::string> MacroLibrary::Body(int32_t number) const {
+std::span<const Shape> MacroLibrary::Body(int32_t number) const {
     const auto found = bodies_.find(number);
     if (found == bodies_.end()) {
         return {};
     }
-    return std::span<const std::string>(lines_).subspan(found->second.begin,
-                                                        found->second.end - found->second.begin);
+    return std::span<const Shape>(shapes_).subspan(found->second.begin,
+                                                   found->second.end - found->second.begin);
+}
+
+std::shared_ptr<const MacroLibrary> CurrentMacroLibrary() {
+    KeptReading& kept = Kept();
+    const std::string path = MacroLibraryPath();
+    FileIdentity now;
+    if (!IdentityOf(path, now)) {
+        kept = {};
+        return nullptr;
+    }
+    if (kept.library && kept.path == path && kept.identity == now) {
+        return kept.library;
+    }
+    const auto started = std::chrono::system_clock::now();
+    Result<MacroLibrary> read = MacroLibrary::Read(path);
+    if (!read) {
+        kept = {};
+        return nullptr;
+    }
+    auto library = std::make_shared<const MacroLibrary>(std::move(read).Value());
+    FileIdentity after;
+    if (IdentityOf(path, after) && after == now && ChangedBefore(now, started)) {
+        kept = {path, now, library};
+    } else {
+        kept = {};
+    }
+    return library;
 }
 
 MacroLibraryScope::MacroLibraryScope() {
     // A nested scope shares the reading of the outer one.
-    if (active_snapshot == nullptr) {
-        active_snapshot = &snapshot_;
+    if (active_scope == nullptr) {
+        active_scope = this;
     }
 }
 
 MacroLibraryScope::~MacroLibraryScope() {
-    if (active_snapshot == &snapshot_) {
-        active_snapshot = nullptr;
+    if (active_scope == this) {
+        active_scope = nullptr;
+    }
+}
+
+const MacroLibrary* MacroLibraryScope::Library() {
+    if (!looked_) {
+        library_ = CurrentMacroLibrary();
+        looked_ = true;
+    }
+    return library_.get();
+}
+
+void DrawMacroCall(const MacroCall& call, const ShapeDrawer& drawer) {
+    std::shared_ptr<const MacroLibrary> own;
+    const MacroLibrary* library = nullptr;
+    if (active_scope != nullptr) {
+        library = active_scope->Library();
+    } else {
+        own = CurrentMacroLibrary();
+        library = own.get();
+    }
+    if (library == nullptr) {
+        return;
+    }
+    const Placement placement = Placement::Of(call);
+    for (Shape shape : library->Body(call.number)) {
+        placement.PlaceAll(shape);
+        drawer.Draw(shape);
     }
 }
 
 void DrawMacro(int32_t x, int32_t y, int32_t orientation, int32_t mirror, int32_t number) {
-    if (active_snapshot == nullptr) {
-        const std::optional<MacroLibrary> library = MacroLibrary::Read(MacroLibraryPath());
-        if (library) {
-            DrawBody(library->Body(number), x, y, orientation, mirror);
-        }
-        return;
-    }
-    if (!active_snapshot->read) {
-        active_snapshot->library = MacroLibrary::Read(MacroLibraryPath());
-        active_snapshot->read = true;
-    }
-    if (active_snapshot->library) {
-        DrawBody(active_snapshot->library->Body(number), x, y, orientation, mirror);
-    }
+    DrawMacroCall(MacroCall{number, x, y, orientation, mirror}, ShapeDrawer(*frmMain));
 }
 
 void DrawMacroCall(MacroCall call) {
-    DrawMacro(call.x, call.y, call.orientation, call.mirror, call.number);
+    DrawMacroCall(call, ShapeDrawer(*frmMain));
 }

@@ -1,40 +1,55 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
+#include <memory>
 #include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "model/primitive.h"
+#include "model/result.h"
+#include "render/primitive_renderer.h"
 
 // The macro library file when it is not standard.mcr beside the executable; empty by default.
 extern std::string MacroLibraryFile;
 
 std::string MacroLibraryPath();
 
-// The macro library as read at one moment: its lines as read, and where each macro's body lies.
+// The macro library as read at one moment: each line parsed once into the shape it draws, and
+// where each macro's body lies among them.
 class MacroLibrary {
   public:
-    // Nothing when the file cannot be opened.
-    static std::optional<MacroLibrary> Read(const std::string& path);
+    static Result<MacroLibrary> Read(const std::string& path);
 
-    // The body lines of the first block with this number, each still ending in its line feed.
-    std::span<const std::string> Body(int32_t number) const;
+    // The shapes of the body lines of the first block with this number, in library coordinates.
+    std::span<const Shape> Body(int32_t number) const;
+
+    MacroLibrary(MacroLibrary&&) = default;
+    MacroLibrary& operator=(MacroLibrary&&) = default;
+    MacroLibrary(const MacroLibrary&) = delete;
+    MacroLibrary& operator=(const MacroLibrary&) = delete;
 
   private:
+    MacroLibrary() = default;
+
     struct Range {
         std::size_t begin;
         std::size_t end;
     };
-    std::vector<std::string> lines_;
+    std::vector<Shape> shapes_;  // one per line; texts point into texts_
+    std::vector<std::unique_ptr<char[]>> texts_;
     std::unordered_map<int32_t, Range> bodies_;
 };
 
-// While one of these lives, the library is read at most once, when a placement first needs it,
-// and every later placement uses that reading. A redraw holds one, so an edit of the library
-// shows at the next redraw.
+// The library at MacroLibraryPath() as it is on disk now, or nothing when it cannot be read.
+// A reading is kept and used again while the file stays the same one, unchanged: same device,
+// inode, size and modification time.
+std::shared_ptr<const MacroLibrary> CurrentMacroLibrary();
+
+// While one of these lives, the library is looked at once, when a placement first needs it, and
+// every later placement uses that reading. A redraw holds one, so an edit of the library shows at
+// the next redraw and never splits one redraw into two versions of it.
 class MacroLibraryScope {
   public:
     MacroLibraryScope();
@@ -42,14 +57,14 @@ class MacroLibraryScope {
     MacroLibraryScope(const MacroLibraryScope&) = delete;
     MacroLibraryScope& operator=(const MacroLibraryScope&) = delete;
 
-    struct Snapshot {
-        bool read = false;
-        std::optional<MacroLibrary> library;
-    };
+    const MacroLibrary* Library();
 
   private:
-    Snapshot snapshot_;
+    bool looked_ = false;
+    std::shared_ptr<const MacroLibrary> library_;
 };
 
 void DrawMacro(int32_t x, int32_t y, int32_t orientation, int32_t mirror, int32_t number);
 void DrawMacroCall(MacroCall call);
+// The placement's body drawn with a drawer that serves a whole redraw.
+void DrawMacroCall(const MacroCall& call, const ShapeDrawer& drawer);

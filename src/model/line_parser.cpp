@@ -1,35 +1,19 @@
 #include "model/line_parser.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
-#include <utility>
 
 #include "model/text.h"
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, CommandCode>, 12> kCommands{{
-    {"LI", kCodeLine},
-    {"RV", kCodeEmptyRectangle},
-    {"RP", kCodeFilledRectangle},
-    {"EV", kCodeEmptyEllipse},
-    {"EP", kCodeFilledEllipse},
-    {"BE", kCodeBezier},
-    {"PV", kCodeEmptyPolygon},
-    {"PP", kCodeFilledPolygon},
-    {"TE", kCodeText},
-    {"TY", kCodeTextSkipping},
-    {"SA", kCodeDot},
-    {"MC", kCodeMacroCall},
-}};
-
-int32_t PopNumber(std::string& line) {
-    return ReadNumber(PopToken(line));
+// The line after its two command letters, trimmed.
+std::string_view AfterCommand(std::string_view line) {
+    return TrimView(line.size() > 2 ? line.substr(2) : std::string_view());
 }
 
-void RestAfterCommand(std::string& line) {
-    line = Trim(MidStr(line, 3, 0));
+int32_t PopNumber(std::string_view& line) {
+    return ReadNumber(PopTokenView(line));
 }
 
 template <std::size_t N>
@@ -39,47 +23,57 @@ void CopyBounded(char (&field)[N], std::string_view text) {
     field[length] = '\0';
 }
 
+void ReadPoints(int32_t* const (&coordinates)[8], std::size_t count, std::string_view& line) {
+    for (std::size_t i = 0; i < count; ++i) {
+        *coordinates[i] = PopNumber(line);
+    }
+}
+
 }  // namespace
 
 CommandCode ClassifyCommand(std::string_view letters) {
-    for (const auto& [name, code] : kCommands) {
-        if (letters == name) {
-            return code;
-        }
+    return CommandOf(letters).code;
+}
+
+std::string_view ReadFields(Primitive& record, FieldLayout layout, std::string_view line) {
+    int32_t* const coordinates[8] = {&record.x1, &record.y1, &record.x2, &record.y2,
+                                     &record.x3, &record.y3, &record.x4, &record.y4};
+    switch (layout) {
+        case FieldLayout::None:
+        case FieldLayout::Placement:
+            return line;
+        case FieldLayout::TwoPoints:
+        case FieldLayout::FourPoints:
+            line = AfterCommand(line);
+            ReadPoints(coordinates, layout == FieldLayout::TwoPoints ? 4 : 8, line);
+            return line;
+        case FieldLayout::OnePoint:
+            line = AfterCommand(line);
+            ReadPoints(coordinates, 2, line);
+            return line;
+        case FieldLayout::Text:
+        case FieldLayout::SixThenText:
+            line = AfterCommand(line);
+            ReadPoints(coordinates, 2, line);
+            if (layout == FieldLayout::SixThenText) {
+                for (int skipped = 0; skipped < 6; ++skipped) {
+                    PopTokenView(line);
+                }
+            }
+            // Longer texts keep their first 255 characters.
+            CopyBounded(record.text, TrimView(line));
+            return line;
     }
-    return kCodeUnknown;
+    return line;
 }
 
 Primitive& ParsePrimitiveLine(Primitive& destination, CommandCode code, std::string& line) {
     Primitive record{};
-    CopyBounded(record.code, LeftStr(line, 2));
-    if (code < kCodeText) {
-        RestAfterCommand(line);
-        record.x1 = PopNumber(line);
-        record.y1 = PopNumber(line);
-        record.x2 = PopNumber(line);
-        record.y2 = PopNumber(line);
-        if (code >= kCodeBezier) {
-            record.x3 = PopNumber(line);
-            record.y3 = PopNumber(line);
-            record.x4 = PopNumber(line);
-            record.y4 = PopNumber(line);
-        }
-    } else if (code == kCodeText || code == kCodeTextSkipping) {
-        RestAfterCommand(line);
-        record.x1 = PopNumber(line);
-        record.y1 = PopNumber(line);
-        if (code == kCodeTextSkipping) {
-            for (int skipped = 0; skipped < 6; ++skipped) {
-                PopToken(line);
-            }
-        }
-        // Longer texts keep their first 255 characters.
-        CopyBounded(record.text, Trim(line));
-    } else if (code == kCodeDot) {
-        RestAfterCommand(line);
-        record.x1 = PopNumber(line);
-        record.y1 = PopNumber(line);
+    CopyBounded(record.code, std::string_view(line).substr(0, 2));
+    const FieldLayout layout = CommandOfCode(code).fields;
+    const std::string_view rest = ReadFields(record, layout, line);
+    if (layout != FieldLayout::None && layout != FieldLayout::Placement) {
+        line = std::string(rest);
     }
     destination = record;
     return destination;
@@ -87,13 +81,14 @@ Primitive& ParsePrimitiveLine(Primitive& destination, CommandCode code, std::str
 
 MacroCall& ParseMacroCallLine(MacroCall& destination, CommandCode code, std::string& line) {
     MacroCall call{};
-    if (code == kCodeMacroCall) {
-        RestAfterCommand(line);
-        call.x = PopNumber(line);
-        call.y = PopNumber(line);
-        call.orientation = PopNumber(line);
-        call.mirror = PopNumber(line);
-        call.number = PopNumber(line);
+    if (CommandOfCode(code).fields == FieldLayout::Placement) {
+        std::string_view rest = AfterCommand(line);
+        call.x = PopNumber(rest);
+        call.y = PopNumber(rest);
+        call.orientation = PopNumber(rest);
+        call.mirror = PopNumber(rest);
+        call.number = PopNumber(rest);
+        line = std::string(rest);
     }
     destination = call;
     return destination;

@@ -9,6 +9,10 @@ bool IsNumberSpace(char c) {
 }  // namespace
 
 std::string Trim(std::string_view text) {
+    return std::string(TrimView(text));
+}
+
+std::string_view TrimView(std::string_view text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && IsBlank(text[begin])) {
@@ -17,7 +21,7 @@ std::string Trim(std::string_view text) {
     while (end > begin && IsBlank(text[end - 1])) {
         --end;
     }
-    return std::string(text.substr(begin, end - begin));
+    return text.substr(begin, end - begin);
 }
 
 std::string LeftStr(std::string_view text, std::size_t n) {
@@ -33,14 +37,21 @@ std::string MidStr(std::string_view text, std::size_t start, std::size_t count) 
 }
 
 std::string PopToken(std::string& line) {
+    std::string_view rest = line;
+    std::string token(PopTokenView(rest));
+    line = std::string(rest);
+    return token;
+}
+
+std::string_view PopTokenView(std::string_view& line) {
     const std::size_t space = line.find(' ');
-    if (space == std::string::npos) {
-        std::string token = std::move(line);
-        line.clear();
+    if (space == std::string_view::npos) {
+        const std::string_view token = line;
+        line = {};
         return token;
     }
-    std::string token = line.substr(0, space);
-    line = Trim(std::string_view(line).substr(space));
+    const std::string_view token = line.substr(0, space);
+    line = TrimView(line.substr(space));
     return token;
 }
 

@@ -1,8 +1,7 @@
 #include "platform/print_job.h"
 
-PrintJob::PrintJob(QPrinter& printer)
-    // A fresh printer canvas draws with a black pen, a white brush and black text.
-    : printer_(printer), canvas_(QPainterCanvas::Defaults{kBlack, kWhite, kBlack, true}) {}
+PrintJob::PrintJob(QPrinter& printer, QPainterCanvas& canvas)
+    : printer_(printer), canvas_(canvas) {}
 
 void PrintJob::BeginDoc() {
     if (painter_.isActive()) {

@@ -4,7 +4,7 @@
 #include <QPrinter>
 #include <stdexcept>
 
-#include "platform/qpainter_canvas.h"
+#include "qt_canvas/qpainter_canvas.h"
 
 class PrintJobError : public std::runtime_error {
   public:
@@ -12,10 +12,13 @@ class PrintJobError : public std::runtime_error {
 };
 
 // One print job at a time on one printer, with the canvas that draws its single page. The
-// canvas exists for the whole run and draws only while a job is open.
+// canvas lives longer than the job and draws only while a job is open.
 class PrintJob {
   public:
-    explicit PrintJob(QPrinter& printer);
+    PrintJob(QPrinter& printer, QPainterCanvas& canvas);
+
+    // The printer canvas as a fresh printer has it: a black pen, a white brush and black text.
+    static constexpr QPainterCanvas::Defaults kPrinterDefaults{kBlack, kWhite, kBlack, true};
 
     // Opens the job and its page; fails when a job is open already or the printer refuses.
     void BeginDoc();
@@ -25,10 +28,8 @@ class PrintJob {
     void Abort();
     bool IsOpen() const { return painter_.isActive(); }
 
-    QPainterCanvas& Canvas() { return canvas_; }
-
   private:
     QPrinter& printer_;
+    QPainterCanvas& canvas_;
     QPainter painter_;
-    QPainterCanvas canvas_;
 };

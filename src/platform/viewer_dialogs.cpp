@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 
-#include "platform/window_host.h"
+#include "render/window_host.h"
 
 void ShowStandardError(ViewerDialogs& dialogs, QWidget* parent, const std::exception& error) {
     dialogs.ShowError(parent, QString::fromLatin1(kApplicationTitle),

@@ -2,63 +2,10 @@
 
 #include <array>
 #include <cstring>
-#include <string_view>
 
-#include "platform/window_host.h"
-#include "render/canvas.h"
-#include "render/view_transform.h"
-
-uint8_t Printing = 0;
+#include "render/window_host.h"
 
 namespace {
-
-// The two surfaces differ only in their canvas and their mapping.
-struct Surface {
-    Canvas& canvas;
-    int32_t (*map_x)(int32_t);
-    int32_t (*map_y)(int32_t);
-    const float& zoom;
-
-    DevicePoint Map(int32_t x, int32_t y) const { return {map_x(x), map_y(y)}; }
-};
-
-enum class Figure {
-    Nothing,
-    Line,
-    Dot,
-    EmptyEllipse,
-    FilledEllipse,
-    EmptyRectangle,
-    FilledRectangle,
-    EmptyPolygon,
-    FilledPolygon,
-    Bezier,
-    Text
-};
-
-Figure FigureOf(const char* code) {
-    static constexpr std::array<std::pair<std::string_view, Figure>, 12> kFigures{{
-        {"LI", Figure::Line},
-        {"SA", Figure::Dot},
-        {"EV", Figure::EmptyEllipse},
-        {"EP", Figure::FilledEllipse},
-        {"RV", Figure::EmptyRectangle},
-        {"RP", Figure::FilledRectangle},
-        {"PV", Figure::EmptyPolygon},
-        {"PP", Figure::FilledPolygon},
-        {"BE", Figure::Bezier},
-        {"TE", Figure::Text},
-        {"TY", Figure::Text},
-        {"MC", Figure::Text},
-    }};
-    const std::string_view name(code, strnlen(code, sizeof(Primitive::code)));
-    for (const auto& [letters, figure] : kFigures) {
-        if (name == letters) {
-            return figure;
-        }
-    }
-    return Figure::Nothing;
-}
 
 int32_t Plus(int32_t value, uint32_t step) {
     return static_cast<int32_t>(static_cast<uint32_t>(value) + step);
@@ -68,9 +15,44 @@ int32_t Minus(int32_t value, uint32_t step) {
     return static_cast<int32_t>(static_cast<uint32_t>(value) - step);
 }
 
-void DrawFigure(Figure figure, const Primitive& p, const Surface& s, bool on_screen) {
+}  // namespace
+
+Shape ShapeOf(const Primitive& p) {
+    const std::string_view letters(p.code, strnlen(p.code, sizeof p.code));
+    return Shape{CommandOf(letters).figure,
+                 p.x1,
+                 p.y1,
+                 p.x2,
+                 p.y2,
+                 p.x3,
+                 p.y3,
+                 p.x4,
+                 p.y4,
+                 std::string_view(p.text, strnlen(p.text, sizeof p.text))};
+}
+
+ShapeDrawer::ShapeDrawer(WindowHost& host)
+    : screen_{host.ScreenCanvas(), {ExactScale(Zoom), ScrollX}, {ExactScale(Zoom), ScrollY}, Zoom,
+              true},
+      printer_{host.PrinterCanvas(),
+               {ExactScale(PrinterZoom), ScrollX},
+               {ExactScale(PrinterZoom), ScrollY},
+               PrinterZoom,
+               false},
+      printing_(Printing != 0) {}
+
+void ShapeDrawer::Draw(const Shape& shape) const {
+    screen_.canvas.SetBrushStyle(BrushStyle::Solid);
+    printer_.canvas.SetBrushStyle(BrushStyle::Solid);
+    DrawOn(screen_, shape);
+    if (printing_) {
+        DrawOn(printer_, shape);
+    }
+}
+
+void ShapeDrawer::DrawOn(const Surface& s, const Shape& p) {
     Canvas& c = s.canvas;
-    switch (figure) {
+    switch (p.figure) {
         case Figure::Nothing:
             return;
         case Figure::Line: {
@@ -82,23 +64,25 @@ void DrawFigure(Figure figure, const Primitive& p, const Surface& s, bool on_scr
             return;
         }
         case Figure::Dot: {
-            const int32_t left = s.map_x(Minus(p.x1, 1));
-            const int32_t top = s.map_y(Minus(p.y1, 1));
-            const int32_t right = s.map_x(Plus(p.x1, 1));
-            const int32_t bottom = s.map_y(Plus(p.y1, 1));
+            const int32_t left = s.x.Map(Minus(p.x1, 1));
+            const int32_t top = s.y.Map(Minus(p.y1, 1));
+            const int32_t right = s.x.Map(Plus(p.x1, 1));
+            const int32_t bottom = s.y.Map(Plus(p.y1, 1));
             c.Ellipse(left, top, right, bottom);
             return;
         }
         case Figure::EmptyEllipse:
-        case Figure::FilledEllipse:
         case Figure::EmptyRectangle:
+        case Figure::FilledEllipse:
         case Figure::FilledRectangle: {
-            if (figure == Figure::EmptyEllipse || figure == Figure::EmptyRectangle) {
+            const bool ellipse =
+                p.figure == Figure::EmptyEllipse || p.figure == Figure::FilledEllipse;
+            if (p.figure == Figure::EmptyEllipse || p.figure == Figure::EmptyRectangle) {
                 c.SetBrushStyle(BrushStyle::Clear);
             }
             const DevicePoint a = s.Map(p.x1, p.y1);
             const DevicePoint b = s.Map(p.x2, p.y2);
-            if (figure == Figure::EmptyEllipse || figure == Figure::FilledEllipse) {
+            if (ellipse) {
                 c.Ellipse(a.x, a.y, b.x, b.y);
             } else {
                 c.Rectangle(a.x, a.y, b.x, b.y);
@@ -107,7 +91,7 @@ void DrawFigure(Figure figure, const Primitive& p, const Surface& s, bool on_scr
         }
         case Figure::EmptyPolygon:
         case Figure::FilledPolygon: {
-            if (figure == Figure::EmptyPolygon) {
+            if (p.figure == Figure::EmptyPolygon) {
                 c.SetBrushStyle(BrushStyle::Clear);
             }
             // Drawn through the first three vertices; the fourth is not part of the figure.
@@ -124,30 +108,19 @@ void DrawFigure(Figure figure, const Primitive& p, const Surface& s, bool on_scr
         }
         case Figure::Text: {
             // The printer keeps its own font colour.
-            if (on_screen) {
+            if (s.on_screen) {
                 c.SetFontColor(kWhite);
             }
             c.SetBrushStyle(BrushStyle::Clear);
             c.SetFontHeight(ScaleExactly(5, s.zoom));
-            const int32_t x = s.map_x(p.x1);
-            const int32_t y = s.map_y(p.y1);
-            c.TextOut(x, y, std::string_view(p.text, strnlen(p.text, sizeof(p.text))));
+            const int32_t x = s.x.Map(p.x1);
+            const int32_t y = s.y.Map(p.y1);
+            c.TextOut(x, y, p.text);
             return;
         }
     }
 }
 
-}  // namespace
-
 void DrawPrimitive(Primitive primitive) {
-    Canvas& screen = frmMain->ScreenCanvas();
-    Canvas& printer = frmMain->PrinterCanvas();
-    screen.SetBrushStyle(BrushStyle::Solid);
-    printer.SetBrushStyle(BrushStyle::Solid);
-
-    const Figure figure = FigureOf(primitive.code);
-    DrawFigure(figure, primitive, Surface{screen, ScreenX, ScreenY, Zoom}, true);
-    if (Printing != 0) {
-        DrawFigure(figure, primitive, Surface{printer, PrinterX, PrinterY, PrinterZoom}, false);
-    }
+    ShapeDrawer(*frmMain).Draw(ShapeOf(primitive));
 }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/float_to_str.h"
+#include "render/float_to_str.h"
 #include "render/view_transform.h"
 
 namespace {

@@ -6,15 +6,14 @@
 #include <iostream>
 #include <memory>
 
+#include "headless/headless_host.h"
 #include "macro/macro_library.h"
-#include "model/drawing_loader.h"
-#include "platform/float_to_str.h"
-#include "platform/headless_host.h"
-#include "platform/qpainter_canvas.h"
-#include "render/primitive_renderer.h"
-#include "render/view_transform.h"
+#include "model/viewer_state.h"
+#include "qt_canvas/qpainter_canvas.h"
+#include "render/float_to_str.h"
 #include "render/zoom_step.h"
 #include "render_options.h"
+#include "scene/load_command.h"
 
 namespace {
 
@@ -97,12 +96,11 @@ int main(int argc, char** argv) {
         std::cout << "view " << FloatToStr(Zoom, '.') << ' ' << FloatToStr(PrinterZoom, '.') << ' '
                   << ScrollX << ' ' << ScrollY << '\n';
     }
-    host.SetCaption("Ombrix: " + options.drawing);
     try {
-        if (!LoadDrawing(options.drawing)) {
-            host.MessageBox("Error in loading...", " Error", kMessageBoxOkCancel);
+        const Status loaded = LoadDrawingCommand(options.drawing);
+        if (!loaded) {
             std::cerr << "ombrix-render: cannot open " << options.drawing << ": "
-                      << LoadDrawingError() << '\n';
+                      << loaded.Reason() << '\n';
             return 1;
         }
     } catch (const std::exception& failure) {

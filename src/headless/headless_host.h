@@ -5,9 +5,9 @@
 #include <ostream>
 #include <string>
 
-#include "platform/canvas_fan.h"
-#include "platform/host_trace.h"
-#include "platform/window_host.h"
+#include "headless/canvas_fan.h"
+#include "headless/host_trace.h"
+#include "render/window_host.h"
 
 // The window services without a window: the caption is kept, message boxes are answered OK,
 // and everything is written to an optional trace. A screen image can be attached.
@@ -31,7 +31,7 @@ class HeadlessHost : public WindowHost {
   private:
     std::unique_ptr<HostTrace> trace_;
     std::string exe_name_;
-    std::string caption_ = "frmMain";
+    std::string caption_ = kMainFormCaption;
     CanvasFan screen_;
     CanvasFan printer_;
     std::function<void()> clear_image_;

@@ -1,4 +1,4 @@
-#include "platform/qpainter_canvas.h"
+#include "qt_canvas/qpainter_canvas.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>
@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/clip_geometry.h"
+#include "qt_canvas/clip_geometry.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/clip_geometry.h"
+#include "qt_canvas/clip_geometry.h"
 
 #include <cmath>
 #include <numbers>

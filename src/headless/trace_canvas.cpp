@@ -1,4 +1,4 @@
-#include "platform/trace_canvas.h"
+#include "headless/trace_canvas.h"
 
 #include <array>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "platform/headless_host.h"
+#include "headless/headless_host.h"
 
 HeadlessHost::HeadlessHost(std::ostream* trace, std::string exe_name)
     : exe_name_(std::move(exe_name)) {

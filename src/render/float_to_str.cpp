@@ -1,4 +1,4 @@
-#include "platform/float_to_str.h"
+#include "render/float_to_str.h"
 
 #include <cmath>
 #include <cstdio>

@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "platform/trace_canvas.h"
+#include "headless/trace_canvas.h"
 
 // The trace of a window: its host lines and the canvases of its two surfaces.
 class HostTrace {

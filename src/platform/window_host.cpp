@@ -1,3 +1,0 @@
-#include "platform/window_host.h"
-
-WindowHost* frmMain = nullptr;

@@ -1,0 +1,3 @@
+#include "render/window_host.h"
+
+WindowHost* frmMain = nullptr;
