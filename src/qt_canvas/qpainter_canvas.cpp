@@ -72,9 +72,18 @@ QPainterCanvas::QPainterCanvas(Defaults defaults)
 
 void QPainterCanvas::Attach(QPainter* painter) {
     painter_ = painter;
+    held_ = {};
     if (painter_ != nullptr) {
         painter_->setRenderHint(QPainter::Antialiasing, defaults_.antialias);
         painter_->setRenderHint(QPainter::TextAntialiasing, defaults_.antialias);
+        clip_ = DeviceBox(*painter_);
+        // Font metrics belong to a device's resolution.
+        const QPaintDevice* device = painter_->device();
+        if (device != fonts_device_ || device->logicalDpiY() != fonts_dpi_) {
+            fonts_.clear();
+            fonts_device_ = device;
+            fonts_dpi_ = device->logicalDpiY();
+        }
     }
 }
 
@@ -111,20 +120,56 @@ QFont QPainterCanvas::FontForCellHeight(int32_t height) {
     return font;
 }
 
-void QPainterCanvas::PreparePen() {
-    QPen pen(ToQColor(pen_));
+void QPainterCanvas::UsePen(Color color) {
+    if (held_.pen_set && held_.pen == color) {
+        return;
+    }
+    QPen pen(ToQColor(color));
     pen.setCosmetic(true);
     pen.setWidth(1);
     painter_->setPen(pen);
+    held_.pen_set = true;
+    held_.pen = color;
 }
 
-void QPainterCanvas::PrepareFill() {
-    PreparePen();
-    if (brush_style_ == BrushStyle::Solid) {
+void QPainterCanvas::UseBrush(bool solid) {
+    if (held_.brush_set && held_.brush_solid == solid && (!solid || held_.brush == brush_)) {
+        return;
+    }
+    if (solid) {
         painter_->setBrush(ToQColor(brush_));
     } else {
         painter_->setBrush(Qt::NoBrush);
     }
+    held_.brush_set = true;
+    held_.brush_solid = solid;
+    held_.brush = brush_;
+}
+
+void QPainterCanvas::PreparePen() {
+    UsePen(pen_);
+}
+
+void QPainterCanvas::PrepareFill() {
+    UsePen(pen_);
+    UseBrush(brush_style_ == BrushStyle::Solid);
+}
+
+const QPainterCanvas::FittedFont& QPainterCanvas::FontFor(int32_t height) {
+    if (!held_.font || held_.font_height != height) {
+        const auto found = fonts_.find(height);
+        if (found != fonts_.end()) {
+            held_.font = &found->second;
+        } else {
+            const QFont font = FontForCellHeight(height);
+            held_.font =
+                &fonts_.emplace(height, FittedFont{font, QFontMetrics(font, painter_->device())})
+                     .first->second;
+        }
+        held_.font_height = height;
+        painter_->setFont(held_.font->font);
+    }
+    return *held_.font;
 }
 
 void QPainterCanvas::MoveTo(int32_t x, int32_t y) {
@@ -142,7 +187,7 @@ void QPainterCanvas::LineTo(int32_t x, int32_t y) {
         painter_->drawLine(from.x, from.y, x, y);
         return;
     }
-    if (const auto part = ClipSegment(ToPointF(from), ToPointF({x, y}), DeviceBox(*painter_))) {
+    if (const auto part = ClipSegment(ToPointF(from), ToPointF({x, y}), clip_)) {
         painter_->drawLine(QPointF(part->first.x, part->first.y),
                            QPointF(part->second.x, part->second.y));
     }
@@ -155,7 +200,7 @@ void QPainterCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     }
     PrepareFill();
     // Clamping an upright box to just outside the device changes nothing that shows.
-    const ClipBox clip = DeviceBox(*painter_);
+    const ClipBox clip = clip_;
     const auto clamp = [](int64_t v, double low, double high) {
         return std::clamp<int64_t>(v, static_cast<int64_t>(low), static_cast<int64_t>(high));
     };
@@ -184,7 +229,7 @@ void QPainterCanvas::Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     const std::vector<PointF> outline =
         EllipseOutline(static_cast<double>(box.left), static_cast<double>(box.top),
                        static_cast<double>(box.right - 1), static_cast<double>(box.bottom - 1));
-    const std::vector<PointF> visible = ClipPolygon(outline, DeviceBox(*painter_));
+    const std::vector<PointF> visible = ClipPolygon(outline, clip_);
     if (!visible.empty()) {
         painter_->drawPolygon(ToQPolygonF(visible));
     }
@@ -207,7 +252,7 @@ void QPainterCanvas::Polygon(std::span<const DevicePoint> points) {
     for (const DevicePoint& p : points) {
         corners.push_back(ToPointF(p));
     }
-    const std::vector<PointF> visible = ClipPolygon(corners, DeviceBox(*painter_));
+    const std::vector<PointF> visible = ClipPolygon(corners, clip_);
     if (!visible.empty()) {
         painter_->drawPolygon(ToQPolygonF(visible), Qt::OddEvenFill);
     }
@@ -217,8 +262,8 @@ void QPainterCanvas::PolyBezier(std::span<const DevicePoint> points) {
     if (painter_ == nullptr || points.size() < 4) {
         return;
     }
-    PreparePen();
-    painter_->setBrush(Qt::NoBrush);
+    UsePen(pen_);
+    UseBrush(false);
     if (AllNear(points)) {
         QPainterPath path(QPointF(points[0].x, points[0].y));
         path.cubicTo(QPointF(points[1].x, points[1].y), QPointF(points[2].x, points[2].y),
@@ -229,7 +274,7 @@ void QPainterCanvas::PolyBezier(std::span<const DevicePoint> points) {
     const PointF control[4] = {ToPointF(points[0]), ToPointF(points[1]), ToPointF(points[2]),
                                ToPointF(points[3])};
     const std::vector<PointF> line = FlattenBezier(control);
-    const ClipBox clip = DeviceBox(*painter_);
+    const ClipBox clip = clip_;
     for (std::size_t i = 1; i < line.size(); ++i) {
         if (const auto part = ClipSegment(line[i - 1], line[i], clip)) {
             painter_->drawLine(QPointF(part->first.x, part->first.y),
@@ -242,11 +287,9 @@ void QPainterCanvas::TextOut(int32_t x, int32_t y, std::string_view text) {
     if (painter_ == nullptr || text.empty() || !Near(x) || !Near(y)) {
         return;
     }
-    const QFont font = FontForCellHeight(font_height_);
-    painter_->setFont(font);
-    painter_->setPen(ToQColor(font_color_));
+    const QFontMetrics& metrics = FontFor(font_height_).metrics;
+    UsePen(font_color_);
     const QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    const QFontMetrics metrics(font, painter_->device());
     if (brush_style_ == BrushStyle::Solid) {
         painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(shown), metrics.height()),
                            ToQColor(brush_));

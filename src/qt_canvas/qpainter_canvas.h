@@ -2,8 +2,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <map>
+
+#include "qt_canvas/clip_geometry.h"
 
 #include "render/canvas.h"
 
@@ -25,6 +28,8 @@ class QPainterCanvas : public Canvas {
     QPainterCanvas();
     explicit QPainterCanvas(Defaults defaults);
 
+    // The painter's pen, brush and font are then the canvas's: it changes them only when a
+    // figure needs other values than the painter holds.
     void Attach(QPainter* painter);
     void Detach() { painter_ = nullptr; }
 
@@ -48,11 +53,34 @@ class QPainterCanvas : public Canvas {
     static QFont FontForCellHeight(int32_t height);
 
   private:
+    struct FittedFont {
+        QFont font;
+        QFontMetrics metrics;
+    };
+    // What the attached painter holds now.
+    struct Held {
+        bool pen_set = false;
+        Color pen{};
+        bool brush_set = false;
+        bool brush_solid = false;
+        Color brush{};
+        const FittedFont* font = nullptr;
+        int32_t font_height = 0;
+    };
+
+    void UsePen(Color color);
+    void UseBrush(bool solid);
     void PreparePen();
     void PrepareFill();
+    const FittedFont& FontFor(int32_t height);
 
     Defaults defaults_;
     QPainter* painter_ = nullptr;
+    Held held_;
+    ClipBox clip_{};
+    std::map<int32_t, FittedFont> fonts_;  // for the device below
+    const QPaintDevice* fonts_device_ = nullptr;
+    int fonts_dpi_ = 0;
     Color pen_;
     Color brush_;
     BrushStyle brush_style_ = BrushStyle::Solid;
