@@ -68,7 +68,7 @@ screenshot:
 # The redraw benchmark in a release build; its last lines are the ratios scripts read.
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-	cmake --build $(BENCH_BUILD) -j $(JOBS) --target redraw_benchmark
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target redraw_benchmark ombrix
 	$(BENCH_BUILD)/bin/redraw_benchmark $(BENCH_ARGS)
 
 install: build

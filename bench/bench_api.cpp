@@ -1,11 +1,16 @@
 #include "bench_api.h"
 
 #include <QPainter>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <chrono>
+#include <optional>
 
 #include "app/tfrm_main.h"
 #include "headless/headless_host.h"
 #include "macro/macro_library.h"
 #include "platform/viewer_dialogs.h"
+#include "qt_canvas/png_output.h"
 #include "qt_canvas/qpainter_canvas.h"
 #include "render/float_to_str.h"
 #include "render/view_transform.h"
@@ -108,5 +113,31 @@ void LoadQuietly(const std::string& drawing, const std::string& library) {
 }
 
 bool WritePng(const QImage& image, QIODevice& device) {
-    return image.save(&device, "PNG");
+    return WriteExactPng(image, device);
+}
+
+std::optional<FirstFrameTimes> StartViewerUntilFirstFrame(const std::string& viewer) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("OMBRIX_QUIT_AFTER_FIRST_FRAME", "1");
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.setReadChannel(QProcess::StandardError);
+    const auto started = std::chrono::steady_clock::now();
+    process.start(QString::fromStdString(viewer), {});
+    QByteArray said;
+    while (process.waitForReadyRead(5000)) {
+        said += process.readAllStandardError();
+        const qsizetype at = said.indexOf("first frame ");
+        if (at >= 0 && said.indexOf('\n', at) > at) {
+            const auto painted = std::chrono::steady_clock::now();
+            process.waitForFinished(5000);
+            const double ms = said.mid(at + 12).split(' ').value(0).toDouble();
+            return FirstFrameTimes{painted - started, std::chrono::duration<double>(ms / 1000.0)};
+        }
+    }
+    process.kill();
+    process.waitForFinished(5000);
+    return std::nullopt;
 }

@@ -2,7 +2,9 @@
 
 #include <QIODevice>
 #include <QImage>
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,3 +38,12 @@ std::string ZoomFactorAfter(const std::string& steps);
 void LoadQuietly(const std::string& drawing, const std::string& library);
 // The PNG as the export tool writes it.
 bool WritePng(const QImage& image, QIODevice& device);
+
+// How long the viewer, started on the offscreen platform, took to paint its first frame: from
+// the start of the process, and from the start of its main function (after Qt's libraries are
+// loaded).
+struct FirstFrameTimes {
+    std::chrono::duration<double> from_exec;
+    std::chrono::duration<double> from_main;
+};
+std::optional<FirstFrameTimes> StartViewerUntilFirstFrame(const std::string& viewer);

@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -101,7 +102,7 @@ void ExportRedraw(benchmark::State& state, ZoomCase zoom) {
 void ExportPngSave(benchmark::State& state) {
     StressAt(kZooms[0]);
     World().RedrawIntoExportImage();
-    const QImage& image = World().ExportImage();
+    const QImage image = World().ExportImage().copy();  // as the tool saves it: painting ended
     for (auto _ : state) {
         QByteArray bytes;
         QBuffer buffer(&bytes);
@@ -170,6 +171,20 @@ void LargeLibrary(benchmark::State& state) {
     }
 }
 
+// The viewer started as a user starts it, until its drawing area is first painted; counted from
+// the start of the process, or from its main function.
+void FirstFrame(benchmark::State& state, bool from_main) {
+    const std::string viewer = (QCoreApplication::applicationDirPath() + "/ombrix").toStdString();
+    for (auto _ : state) {
+        const auto took = StartViewerUntilFirstFrame(viewer);
+        if (!took) {
+            state.SkipWithError("the viewer did not paint a first frame");
+            return;
+        }
+        state.SetIterationTime((from_main ? took->from_main : took->from_exec).count());
+    }
+}
+
 // Prints one row per benchmark, its median and spread over the interleaved repetitions, and
 // keeps the medians for the summary lines that scripts read.
 class SummaryReporter : public benchmark::BenchmarkReporter {
@@ -208,6 +223,12 @@ class SummaryReporter : public benchmark::BenchmarkReporter {
         if (const auto core = medians_.find("core/zoom=4"); core != medians_.end()) {
             std::printf("core-only redraw: %.0f us\n", core->second);
         }
+        const auto exec = medians_.find("startup/first-frame-from-exec/iterations:3/manual_time");
+        const auto main = medians_.find("startup/first-frame-from-main/iterations:3/manual_time");
+        if (exec != medians_.end() && main != medians_.end()) {
+            std::printf("first frame: %.1f ms after the process starts, %.1f ms after main\n",
+                        exec->second / 1000.0, main->second / 1000.0);
+        }
     }
 
   private:
@@ -239,6 +260,8 @@ int main(int argc, char** argv) {
     Register("core/primitives", ScaledPrimitives)->Arg(10)->Arg(100)->Arg(1000);
     Register("core/placements", ScaledPlacements)->Arg(10)->Arg(100)->Arg(1000);
     Register("core/library-1000-blocks", LargeLibrary);
+    Register("startup/first-frame-from-exec", FirstFrame, false)->UseManualTime()->Iterations(3);
+    Register("startup/first-frame-from-main", FirstFrame, true)->UseManualTime()->Iterations(3);
 
     // Interleaved repetitions by default, so a noisy neighbour spreads over every row alike.
     std::vector<char*> args(argv, argv + argc);

@@ -1,3 +1,5 @@
+#include <chrono>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -98,6 +100,43 @@ TEST_F(MacroLibraryTest, OneReadingPerRedrawAndEditsShowAtTheNext) {
     std::filesystem::remove(folder_ / "standard.mcr");
     RedrawAll();
     EXPECT_THAT(TakeFigures(), IsEmpty());
+}
+
+TEST_F(MacroLibraryTest, AReadingIsKeptWhileTheFileIsUnchanged) {
+    namespace fs = std::filesystem;
+    const fs::path library = folder_ / "standard.mcr";
+    const auto settle = [&](fs::file_time_type when) { fs::last_write_time(library, when); };
+    const fs::file_time_type long_ago = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    WriteLibrary("[1]\nLI 100 100 101 100\n");
+    settle(long_ago);
+    MacroCalls[0] = MacroCall{1, 0, 0, 0, 0};
+    MacroCount = 1;
+    RedrawAll();
+    EXPECT_THAT(TakeFigures(), ElementsAre("screen MoveTo 0 0", "screen LineTo 4 0"));
+
+    // New bytes behind the same inode, size and time are not looked at: the kept reading draws.
+    WriteLibrary("[1]\nRV 100 100 101 101\n");
+    settle(long_ago);
+    RedrawAll();
+    EXPECT_THAT(TakeFigures(), ElementsAre("screen MoveTo 0 0", "screen LineTo 4 0"));
+
+    // Any other time is an edit, and so is another file put in its place with the same time.
+    settle(long_ago + std::chrono::nanoseconds(1));
+    RedrawAll();
+    EXPECT_THAT(TakeFigures(), ElementsAre("screen Rectangle 0 0 4 4"));
+    WriteFile("replacement", "[1]\nEV 100 100 101 101\n");
+    fs::rename(folder_ / "replacement", library);
+    settle(long_ago + std::chrono::nanoseconds(1));
+    RedrawAll();
+    EXPECT_THAT(TakeFigures(), ElementsAre("screen Ellipse 0 0 4 4"));
+
+    // An edit in the same clock tick as the reading keeps size and time, yet shows.
+    WriteLibrary("[1]\nRP 100 100 101 101\n");
+    RedrawAll();
+    WriteLibrary("[1]\nEP 100 100 101 101\n");
+    RedrawAll();
+    EXPECT_THAT(TakeFigures(),
+                ElementsAre("screen Rectangle 0 0 4 4", "screen Ellipse 0 0 4 4"));
 }
 
 TEST_F(MacroLibraryTest, LongLibraryLinesArePieces) {

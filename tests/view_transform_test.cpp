@@ -1,6 +1,10 @@
+#include <bit>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "render/float_to_str.h"
 #include "render/view_transform.h"
@@ -64,6 +68,73 @@ TEST_F(ViewTransformTest, ProductsBeyond64BitsThrowInsteadOfConverting) {
         EXPECT_STREQ(error.what(),
                      "The drawing cannot be drawn at this zoom: a coordinate is out of range.");
     }
+}
+
+// The mapping as the viewer first formed it: one product in the 64-bit-significand extended
+// format, which holds every int32 x float product exactly. The integer mapping must agree with it
+// on every input, failures included.
+std::optional<int32_t> ExtendedScale(int32_t value, float factor) {
+    static_assert(std::numeric_limits<long double>::digits == 64);
+    const long double product = std::trunc(static_cast<long double>(value) * factor);
+    if (!(product >= -0x1p63L && product < 0x1p63L)) {
+        return std::nullopt;
+    }
+    return static_cast<int32_t>(static_cast<int64_t>(product));
+}
+
+std::optional<int32_t> IntegerScale(int32_t value, float factor) {
+    try {
+        return ScaleExactly(value, factor);
+    } catch (const DrawingRangeError&) {
+        return std::nullopt;
+    }
+}
+
+TEST(ScaleExactly, EqualsTheExtendedProductOnEveryExponentAndTheEdgesOf32Bits) {
+    std::vector<int32_t> values = {INT32_MIN, INT32_MIN + 1, -2, -1, 0, 1, 2, INT32_MAX - 1,
+                                   INT32_MAX};
+    for (int shift = 1; shift < 31; ++shift) {
+        for (const int32_t delta : {-1, 0, 1}) {
+            values.push_back((int32_t{1} << shift) + delta);
+            values.push_back(-(int32_t{1} << shift) + delta);
+        }
+    }
+    std::vector<uint32_t> fractions = {0, 1, 2, 0x400000, 0x7FFFFE, 0x7FFFFF, 0x555555, 0x2AAAAA};
+    std::mt19937 random(20261211);
+    for (int i = 0; i < 8; ++i) {
+        fractions.push_back(random() & 0x7FFFFFu);
+    }
+    std::size_t compared = 0;
+    for (uint32_t sign = 0; sign < 2; ++sign) {
+        for (uint32_t exponent = 0; exponent < 256; ++exponent) {  // 255: infinities and NaNs
+            for (const uint32_t fraction : fractions) {
+                const float factor = std::bit_cast<float>(sign << 31 | exponent << 23 | fraction);
+                for (const int32_t value : values) {
+                    ASSERT_EQ(IntegerScale(value, factor), ExtendedScale(value, factor))
+                        << value << " x " << std::hexfloat << factor;
+                    ++compared;
+                }
+                for (int i = 0; i < 64; ++i) {
+                    const auto value = static_cast<int32_t>(random());
+                    ASSERT_EQ(IntegerScale(value, factor), ExtendedScale(value, factor))
+                        << value << " x " << std::hexfloat << factor;
+                    ++compared;
+                }
+            }
+        }
+    }
+    // And random pairs, most of them with factors of a plausible size.
+    for (int i = 0; i < 1'000'000; ++i) {
+        const auto value = static_cast<int32_t>(random());
+        const uint32_t bits = static_cast<uint32_t>(random());
+        const float factor = i % 2 == 0 ? std::bit_cast<float>(bits)
+                                        : std::ldexp(static_cast<float>(bits >> 8) / 0x1p24f,
+                                                     static_cast<int>(bits % 80) - 40);
+        ASSERT_EQ(IntegerScale(value, factor), ExtendedScale(value, factor))
+            << value << " x " << std::hexfloat << factor;
+        ++compared;
+    }
+    EXPECT_GT(compared, 2'000'000u);
 }
 
 TEST_F(ViewTransformTest, ZoomStepsAreBitExact) {

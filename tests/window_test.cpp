@@ -302,8 +302,9 @@ TEST_F(WindowTest, ShowsTheSamePixelsAsTheExportTool) {
                 QString::fromStdString(examples + "/standard.mcr")});
     ASSERT_TRUE(tool.waitForFinished(30000));
     ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
-    const QImage expected(QString::fromStdString(png));
-    const QImage shown = window_->ScreenImage().convertToFormat(expected.format());
+    const QImage expected =
+        QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
+    const QImage shown = window_->ScreenImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown.size(), QSize(521, 305));
     EXPECT_TRUE(shown == expected);
 }

@@ -1,6 +1,8 @@
 #include <exception>
 
+#include "app/first_frame.h"
 #include "app/ombrix_application.h"
+#include "app/paint_box.h"
 #include "app/termination_signals.h"
 #include "app/tfrm_main.h"
 #include "platform/viewer_dialogs.h"
@@ -11,6 +13,7 @@ int main(int argc, char** argv) {
     try {
         TfrmMain form(dialogs);
         CloseOnTerminationSignals(form);
+        QuitAfterFirstFrameIfAsked(*form.pbScreen);
         form.show();
         application.exec();
     } catch (const std::exception& error) {

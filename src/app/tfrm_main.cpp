@@ -168,7 +168,6 @@ void TfrmMain::CreateComponents() {
             case ComponentKind::OpenDialog:
             case ComponentKind::PrintDialog:
                 continue;  // made at their first use
-
         }
         widget->setObjectName(c.name);
         widget->setGeometry(c.left, c.top, c.width, c.height);

@@ -10,9 +10,9 @@
 
 #include "headless/canvas_fan.h"
 #include "headless/host_trace.h"
+#include "model/viewer_state.h"
 #include "platform/print_job.h"
 #include "qt_canvas/qpainter_canvas.h"
-#include "model/viewer_state.h"
 #include "render/window_host.h"
 
 class PaintBox;

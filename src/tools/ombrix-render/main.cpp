@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include "headless/headless_host.h"
 #include "macro/macro_library.h"
 #include "model/viewer_state.h"
+#include "qt_canvas/png_output.h"
 #include "qt_canvas/qpainter_canvas.h"
 #include "render/float_to_str.h"
 #include "render/zoom_step.h"
@@ -53,7 +55,8 @@ struct ScreenImage {
     bool Save(const std::string& file) {
         canvas.Detach();
         painter.end();
-        return image.save(QString::fromStdString(file), "PNG");
+        QFile out(QString::fromStdString(file));
+        return out.open(QIODevice::WriteOnly) && WriteExactPng(image, out);
     }
 
     QImage image;
