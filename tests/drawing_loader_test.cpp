@@ -102,11 +102,10 @@ TEST_F(DrawingLoaderTest, SortsLinesIntoCaptionsPlacementsAndPrimitives) {
 TEST_F(DrawingLoaderTest, EdgesOfTheFile) {
     ASSERT_TRUE(Load(""));
     EXPECT_EQ(PrimitiveCount, 0);
-    EXPECT_THAT(TakeTrace(),
-                ElementsAre("host Caption \"Ombrix: drawing.obx\"", "screen Repaint",
-                            "screen PenColor white", "screen PenStyle solid",
-                            "screen BrushColor white", "printer PenStyle solid",
-                            "host MessageBox \"Done.\" \" Load done\" 0"));
+    EXPECT_THAT(TakeTrace(), ElementsAre("host Caption \"Ombrix: drawing.obx\"", "screen Repaint",
+                                         "screen PenColor white", "screen PenStyle solid",
+                                         "screen BrushColor white", "printer PenStyle solid",
+                                         "host MessageBox \"Done.\" \" Load done\" 0"));
 
     ASSERT_TRUE(Load("[\n[only captions]\n"));
     EXPECT_EQ(PrimitiveCount, 0);

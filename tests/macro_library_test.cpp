@@ -135,8 +135,7 @@ TEST_F(MacroLibraryTest, AReadingIsKeptWhileTheFileIsUnchanged) {
     RedrawAll();
     WriteLibrary("[1]\nEP 100 100 101 101\n");
     RedrawAll();
-    EXPECT_THAT(TakeFigures(),
-                ElementsAre("screen Rectangle 0 0 4 4", "screen Ellipse 0 0 4 4"));
+    EXPECT_THAT(TakeFigures(), ElementsAre("screen Rectangle 0 0 4 4", "screen Ellipse 0 0 4 4"));
 }
 
 TEST_F(MacroLibraryTest, LongLibraryLinesArePieces) {

@@ -62,12 +62,10 @@ TEST(PlaceMacroPrimitive, WrapsAroundAtTheEdgesOf32Bits) {
     p.x1 = INT32_MIN;
     p.y1 = INT32_MAX;
     const Primitive placed = PlaceMacroPrimitive(p, INT32_MAX, INT32_MIN, 1, 1);
-    // Orientation 1: x = X - v, y = Y + u; mirror 1: x = 2X - x, all modulo 2^32.
-    const uint32_t u = static_cast<uint32_t>(INT32_MIN) - 100u;
-    const uint32_t v = static_cast<uint32_t>(INT32_MAX) - 100u;
-    const uint32_t x = static_cast<uint32_t>(INT32_MAX) - v;
-    EXPECT_EQ(placed.x1, static_cast<int32_t>(2u * static_cast<uint32_t>(INT32_MAX) - x));
-    EXPECT_EQ(placed.y1, static_cast<int32_t>(static_cast<uint32_t>(INT32_MIN) + u));
+    // Orientation 1 turns (u, v) = (2^31 - 100, 2^31 - 101) to x = X - v = 100, y = Y + u;
+    // mirror 1 then gives 2X - 100. Everything modulo 2^32.
+    EXPECT_EQ(placed.x1, -102);
+    EXPECT_EQ(placed.y1, -100);
 }
 
 }  // namespace

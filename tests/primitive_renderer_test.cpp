@@ -6,8 +6,8 @@
 #include "model/line_parser.h"
 #include "model/text.h"
 #include "render/primitive_renderer.h"
-#include "scene/scene_redraw.h"
 #include "render/view_transform.h"
+#include "scene/scene_redraw.h"
 #include "test_support.h"
 
 namespace {
@@ -30,29 +30,43 @@ class PrimitiveRendererTest : public CoreTest {
 };
 
 TEST_F(PrimitiveRendererTest, EveryFigureOnScreenAndPrinter) {
+    // After the two brush resets; the printer draws at five times the screen scale and keeps
+    // its own text colour.
     const struct {
         const char* line;
-        std::vector<std::string> calls;  // after the two brush resets, on both surfaces
+        std::vector<std::string> screen;
+        std::vector<std::string> printer;
     } cases[] = {
-        {"LI 1 2 3 4", {"MoveTo 4 8", "LineTo 12 16"}},
-        {"SA 10 10", {"Ellipse 36 36 44 44"}},
-        {"EV 1 2 3 4", {"BrushStyle clear", "Ellipse 4 8 12 16"}},
-        {"EP 3 4 1 2", {"Ellipse 12 16 4 8"}},
-        {"RV 1 2 3 4", {"BrushStyle clear", "Rectangle 4 8 12 16"}},
-        {"RP -1 -2 3 4", {"Rectangle -4 -8 12 16"}},
-        {"PV 1 2 3 4 5 6 7 8", {"BrushStyle clear", "Polygon 4 8 12 16 20 24"}},
-        {"PP 1 2 3 4 5 6 7 8", {"Polygon 4 8 12 16 20 24"}},
-        {"BE 1 2 3 4 5 6 7 8", {"PolyBezier 4 8 12 16 20 24 28 32"}},
+        {"LI 1 2 3 4", {"MoveTo 4 8", "LineTo 12 16"}, {"MoveTo 20 40", "LineTo 60 80"}},
+        {"SA 10 10", {"Ellipse 36 36 44 44"}, {"Ellipse 180 180 220 220"}},
+        {"EV 1 2 3 4",
+         {"BrushStyle clear", "Ellipse 4 8 12 16"},
+         {"BrushStyle clear", "Ellipse 20 40 60 80"}},
+        {"EP 3 4 1 2", {"Ellipse 12 16 4 8"}, {"Ellipse 60 80 20 40"}},
+        {"RV 1 2 3 4",
+         {"BrushStyle clear", "Rectangle 4 8 12 16"},
+         {"BrushStyle clear", "Rectangle 20 40 60 80"}},
+        {"RP -1 -2 3 4", {"Rectangle -4 -8 12 16"}, {"Rectangle -20 -40 60 80"}},
+        {"PV 1 2 3 4 5 6 7 8",
+         {"BrushStyle clear", "Polygon 4 8 12 16 20 24"},
+         {"BrushStyle clear", "Polygon 20 40 60 80 100 120"}},
+        {"PP 1 2 3 4 5 6 7 8", {"Polygon 4 8 12 16 20 24"}, {"Polygon 20 40 60 80 100 120"}},
+        {"BE 1 2 3 4 5 6 7 8",
+         {"PolyBezier 4 8 12 16 20 24 28 32"},
+         {"PolyBezier 20 40 60 80 100 120 140 160"}},
         {"TE 1 2 Hi \"you\"",
-         {"FontColor white", "BrushStyle clear", "FontHeight 20",
-          "TextOut 4 8 \"Hi \\\"you\\\"\""}},
+         {"FontColor white", "BrushStyle clear", "FontHeight 20", "TextOut 4 8 \"Hi \\\"you\\\"\""},
+         {"BrushStyle clear", "FontHeight 100", "TextOut 20 40 \"Hi \\\"you\\\"\""}},
         {"TY 1 2 9 9 9 9 9 9 Label",
-         {"FontColor white", "BrushStyle clear", "FontHeight 20", "TextOut 4 8 \"Label\""}},
-        {"TE 0 0", {"FontColor white", "BrushStyle clear", "FontHeight 20", "TextOut 0 0 \"\""}},
-        {"li 1 2 3 4", {}},
-        {"L", {}},
-        {"", {}},
-        {"XX 1 2 3 4", {}},
+         {"FontColor white", "BrushStyle clear", "FontHeight 20", "TextOut 4 8 \"Label\""},
+         {"BrushStyle clear", "FontHeight 100", "TextOut 20 40 \"Label\""}},
+        {"TE 0 0",
+         {"FontColor white", "BrushStyle clear", "FontHeight 20", "TextOut 0 0 \"\""},
+         {"BrushStyle clear", "FontHeight 100", "TextOut 0 0 \"\""}},
+        {"li 1 2 3 4", {}, {}},
+        {"L", {}, {}},
+        {"", {}, {}},
+        {"XX 1 2 3 4", {}, {}},
     };
     for (const bool printing : {false, true}) {
         Printing = printing ? 1 : 0;
@@ -60,26 +74,12 @@ TEST_F(PrimitiveRendererTest, EveryFigureOnScreenAndPrinter) {
             SCOPED_TRACE(std::string(c.line) + (printing ? " printing" : ""));
             std::vector<std::string> expected = {"screen BrushStyle solid",
                                                  "printer BrushStyle solid"};
-            for (const std::string& call : c.calls) {
+            for (const std::string& call : c.screen) {
                 expected.push_back("screen " + call);
             }
             if (printing) {
-                for (std::string call : c.calls) {
-                    if (call == "FontColor white") {
-                        continue;  // the printer keeps its own text colour
-                    }
-                    // Five times the screen scale, and five times the font height.
-                    std::string scaled;
-                    std::istringstream words(call);
-                    for (std::string word; words >> word;) {
-                        const bool number =
-                            word.find_first_not_of("-0123456789") == std::string::npos;
-                        if (!scaled.empty()) {
-                            scaled += ' ';
-                        }
-                        scaled += number ? std::to_string(std::stoi(word) * 5) : word;
-                    }
-                    expected.push_back("printer " + scaled);
+                for (const std::string& call : c.printer) {
+                    expected.push_back("printer " + call);
                 }
             }
             EXPECT_EQ(Draw(c.line), expected);

@@ -8,9 +8,9 @@
 #include <random>
 #include <string>
 
-#include "scene/load_command.h"
 #include "qt_canvas/qpainter_canvas.h"
 #include "render/view_transform.h"
+#include "scene/load_command.h"
 #include "test_support.h"
 
 namespace {

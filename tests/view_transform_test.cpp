@@ -91,8 +91,8 @@ std::optional<int32_t> IntegerScale(int32_t value, float factor) {
 }
 
 TEST(ScaleExactly, EqualsTheExtendedProductOnEveryExponentAndTheEdgesOf32Bits) {
-    std::vector<int32_t> values = {INT32_MIN, INT32_MIN + 1, -2, -1, 0, 1, 2, INT32_MAX - 1,
-                                   INT32_MAX};
+    std::vector<int32_t> values = {INT32_MIN, INT32_MIN + 1, -2,       -1, 0, 1,
+                                   2,         INT32_MAX - 1, INT32_MAX};
     for (int shift = 1; shift < 31; ++shift) {
         for (const int32_t delta : {-1, 0, 1}) {
             values.push_back((int32_t{1} << shift) + delta);

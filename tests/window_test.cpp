@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "app/paint_box.h"
@@ -278,6 +279,50 @@ TEST_F(WindowTest, ErrorsFromHandlersReachTheErrorBoxAndTheProgramGoesOn) {
     QTest::mouseClick(window_->btnZoomMinus, Qt::LeftButton);
     EXPECT_EQ(TestDialogs().errors.size(), errors);
     EXPECT_THAT(TakeTrace(), Contains("screen LineTo 0 0"));
+}
+
+TEST_F(WindowTest, EveryComponentReachesItsOwnHandler) {
+    Show();
+    ScriptedDialogs& dialogs = TestDialogs();
+    // What each handler leaves behind: the zoom, the scroll offsets, which dialog was asked.
+    struct Seen {
+        float zoom;
+        int32_t scroll_x, scroll_y;
+        std::size_t open_dialogs;
+        int print_dialogs;
+        bool operator==(const Seen&) const = default;
+    };
+    const auto seen = [&] {
+        return Seen{Zoom, ScrollX, ScrollY, dialogs.open_dialogs.size(), dialogs.print_dialogs};
+    };
+    const auto click = [](QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); };
+    const auto step = [](QWidget* bar) {
+        static_cast<QScrollBar*>(bar)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    };
+    const struct {
+        const char* component;
+        QWidget* widget;
+        std::function<void(QWidget*)> act;
+        Seen after;  // from the start-up state
+    } cases[] = {
+        {"btnZoomPlus", window_->btnZoomPlus, click, {6.0f, 0, 0, 0, 0}},
+        {"btnZoomMinus", window_->btnZoomMinus, click, {2.6666667461395263671875f, 0, 0, 0, 0}},
+        {"scrLeftRight", window_->scrLeftRight, step, {4.0f, 1, 0, 0, 0}},
+        {"scrTopDown", window_->scrTopDown, step, {4.0f, 0, 1, 0, 0}},
+        {"btnLoad", window_->btnLoad, click, {4.0f, 0, 0, 1, 0}},
+        {"btnPrint", window_->btnPrint, click, {4.0f, 0, 0, 0, 1}},
+        {"btnSave", window_->btnSave, click, {4.0f, 0, 0, 0, 0}},
+        {"btnSaveAs", window_->btnSaveAs, click, {4.0f, 0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.component);
+        ResetViewerState();
+        window_->scrLeftRight->setValue(0);
+        window_->scrTopDown->setValue(0);
+        dialogs.Reset();
+        c.act(c.widget);
+        EXPECT_TRUE(seen() == c.after);
+    }
 }
 
 #ifdef OMBRIX_RENDER_TOOL
