@@ -2,7 +2,8 @@
 # where there is no display), `make test` runs every test, normal and sanitized.
 
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
-            libgtest-dev libgmock-dev googletest libbenchmark-dev fonts-dejavu-core xvfb xauth x11-utils
+            libgtest-dev libgmock-dev googletest libbenchmark-dev \
+            clang-tidy cppcheck fonts-dejavu-core xvfb xauth x11-utils
 SCREENSHOT_PACKAGES := xvfb x11-utils xdotool imagemagick
 BUILD ?= build
 SANITIZED_BUILD ?= build-sanitized
@@ -10,7 +11,7 @@ BENCH_BUILD ?= build-bench
 JOBS ?= $(shell nproc)
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all deps build test test-normal test-sanitized run render-examples golden screenshot \
+.PHONY: all deps build test test-normal test-sanitized lint run render-examples golden screenshot \
         install clean bench
 
 all: build
@@ -39,7 +40,11 @@ test-sanitized: deps
 	    UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j $(JOBS) --timeout 600
 
-test: test-normal test-sanitized
+# clang-tidy and cppcheck over the sources, as errors.
+lint: build
+	scripts/static_analysis.sh $(BUILD)
+
+test: test-normal lint test-sanitized
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -x $(BUILD)/bin/ombrix ]; then \

@@ -101,7 +101,7 @@ void SetView(const std::string& steps) {
 std::string ZoomFactorAfter(const std::string& steps) {
     const float saved = Zoom;
     SetView(steps);
-    const std::string text = FloatToStr(static_cast<double>(Zoom), '.');
+    std::string text = FloatToStr(static_cast<double>(Zoom), '.');
     Zoom = saved;
     UpdatePrinterZoom();
     return text;

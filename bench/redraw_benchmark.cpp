@@ -43,7 +43,7 @@ std::filesystem::path Scratch() {
 
 // Written once: a file rewritten before every repetition would be read anew each time.
 std::filesystem::path WriteScratch(const std::string& name, const std::string& text) {
-    const auto path = Scratch() / name;
+    auto path = Scratch() / name;
     std::ifstream in(path, std::ios::binary);
     const std::string old((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (old != text) {

@@ -54,11 +54,17 @@ void TfrmMain::EndDrawing() {
 
 Canvas& TfrmMain::ScreenCanvas() {
     // The fan only when a trace listens too: every call saved counts in a redraw.
-    return trace_ ? static_cast<Canvas&>(screen_fan_) : screen_canvas_;
+    if (trace_) {
+        return screen_fan_;
+    }
+    return screen_canvas_;
 }
 
 Canvas& TfrmMain::PrinterCanvas() {
-    return trace_ ? static_cast<Canvas&>(printer_fan_) : printer_canvas_;
+    if (trace_) {
+        return printer_fan_;
+    }
+    return printer_canvas_;
 }
 
 std::string TfrmMain::ExeName() const {

@@ -202,6 +202,8 @@ void DrawMacro(int32_t x, int32_t y, int32_t orientation, int32_t mirror, int32_
     DrawMacroCall(MacroCall{number, x, y, orientation, mirror}, ShapeDrawer(*frmMain));
 }
 
+// By value, as the drawing store's records are handed to the drawing code.
+// cppcheck-suppress passedByValue
 void DrawMacroCall(MacroCall call) {
     DrawMacroCall(call, ShapeDrawer(*frmMain));
 }

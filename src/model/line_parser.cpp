@@ -19,7 +19,9 @@ int32_t PopNumber(std::string_view& line) {
 template <std::size_t N>
 void CopyBounded(char (&field)[N], std::string_view text) {
     const std::size_t length = std::min(text.size(), N - 1);
-    std::memcpy(field, text.data(), length);
+    if (length > 0) {  // an empty view may have no data at all
+        std::memcpy(field, text.data(), length);
+    }
     field[length] = '\0';
 }
 

@@ -14,7 +14,7 @@ struct Failure {
 template <typename T>
 class [[nodiscard]] Result {
   public:
-    Result(T value) : state_(std::move(value)) {}       // NOLINT: a value converts to success
+    Result(T value) : state_(std::move(value)) {}            // NOLINT: a value converts to success
     Result(Failure failure) : state_(std::move(failure)) {}  // NOLINT: and so does a failure
 
     bool Ok() const { return state_.index() == 0; }

@@ -19,10 +19,10 @@ extern int32_t MacroCount;
 
 // The view.
 inline constexpr float kPrinterScale = 5.0f;  // PrinterZoom is always Zoom times this
-extern float Zoom;         // screen pixels per drawing unit
-extern float PrinterZoom;  // printer device units per drawing unit, Zoom x 5
-extern int32_t ScrollX;    // drawing x shown at the left edge
-extern int32_t ScrollY;    // drawing y shown at the top edge
+extern float Zoom;                            // screen pixels per drawing unit
+extern float PrinterZoom;                     // printer device units per drawing unit, Zoom x 5
+extern int32_t ScrollX;                       // drawing x shown at the left edge
+extern int32_t ScrollY;                       // drawing y shown at the top edge
 
 // True only while a print job is open: every figure then goes to the printer as well.
 extern uint8_t Printing;

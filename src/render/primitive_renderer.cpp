@@ -32,7 +32,10 @@ Shape ShapeOf(const Primitive& p) {
 }
 
 ShapeDrawer::ShapeDrawer(WindowHost& host)
-    : screen_{host.ScreenCanvas(), {ExactScale(Zoom), ScrollX}, {ExactScale(Zoom), ScrollY}, Zoom,
+    : screen_{host.ScreenCanvas(),
+              {ExactScale(Zoom), ScrollX},
+              {ExactScale(Zoom), ScrollY},
+              Zoom,
               true},
       printer_{host.PrinterCanvas(),
                {ExactScale(PrinterZoom), ScrollX},
@@ -121,6 +124,8 @@ void ShapeDrawer::DrawOn(const Surface& s, const Shape& p) {
     }
 }
 
+// By value: the record drawn is the caller's copy, never the caller's own.
+// cppcheck-suppress passedByValue
 void DrawPrimitive(Primitive primitive) {
     ShapeDrawer(*frmMain).Draw(ShapeOf(primitive));
 }

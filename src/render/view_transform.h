@@ -80,7 +80,7 @@ struct AxisMapping {
     int32_t offset;
 
     int32_t Map(int32_t coordinate) const {
-        return scale.Apply(
-            static_cast<int32_t>(static_cast<uint32_t>(coordinate) - static_cast<uint32_t>(offset)));
+        return scale.Apply(static_cast<int32_t>(static_cast<uint32_t>(coordinate) -
+                                                static_cast<uint32_t>(offset)));
     }
 };

@@ -13,7 +13,9 @@ Status LoadDrawingCommand(const std::string& file_name) {
         return Failure{loaded.Reason()};
     }
     for (const std::string& line : loaded.Value().caption_lines) {
-        frmMain->SetCaption(caption + " - " + line);
+        std::string with_line = caption;
+        with_line.append(" - ").append(line);
+        frmMain->SetCaption(with_line);
     }
     RedrawAll();
     frmMain->MessageBox("Done.", " Load done", kMessageBoxOk);

@@ -102,8 +102,8 @@ int main(int argc, char** argv) {
     try {
         const Status loaded = LoadDrawingCommand(options.drawing);
         if (!loaded) {
-            std::cerr << "ombrix-render: cannot open " << options.drawing << ": "
-                      << loaded.Reason() << '\n';
+            std::cerr << "ombrix-render: cannot open " << options.drawing << ": " << loaded.Reason()
+                      << '\n';
             return 1;
         }
     } catch (const std::exception& failure) {
