@@ -24,7 +24,9 @@ class AnswerOk : public ViewerDialogs {
   public:
     std::optional<QString> ChooseFile(QFileDialog&) override { return std::nullopt; }
     bool ConfirmPrint(QPrintDialog&) override { return false; }
-    int MessageBox(QWidget*, const QString&, const QString&, int) override { return kAnswerOk; }
+    int MessageBox(QWidget*, const QString&, const QString&, int, const QString&) override {
+        return kAnswerOk;
+    }
     void ShowError(QWidget*, const QString&, const QString&) override {}
 };
 

@@ -1,4 +1,8 @@
+#include <sys/stat.h>
+
+#include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "model/drawing_store.h"
@@ -58,6 +62,49 @@ TEST_F(LineReaderTest, LongLinesComeInPiecesOf1023) {
     // The line feed counts toward the piece: 1023 characters and a line feed are two pieces.
     EXPECT_EQ(Pieces(std::string(1023, 'y') + "\n").size(), 2u);
     EXPECT_EQ(Pieces(std::string(1022, 'y') + "\n").size(), 1u);
+}
+
+TEST_F(LineReaderTest, ReadsOnlyWhatCanBeReadToAnEnd) {
+    const std::string fifo = (folder_ / "pipe").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    using Accept = LineReader::Accept;
+    const struct {
+        std::string path;
+        Accept accept;
+        const char* error;  // empty: it opens
+    } cases[] = {
+        {fifo, Accept::RegularFiles, "it is a pipe, not a file"},  // and no wait for a writer
+        {"/dev/zero", Accept::RegularFiles, "it is a device, not a file"},
+        {"/dev/zero", Accept::RegularFilesAndPipes, "it is a device, not a file"},
+        {folder_.string(), Accept::RegularFilesAndPipes, "it is a folder, not a file"},
+        {(folder_ / "missing").string(), Accept::RegularFiles, "No such file or directory"},
+        {WriteFile("plain.obx", "LI\n").string(), Accept::RegularFiles, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        const LineReader reader(c.path, c.accept);
+        EXPECT_EQ(reader.IsOpen(), std::string(c.error).empty());
+        EXPECT_EQ(reader.Error(), c.error);
+    }
+
+    // A pipe that may be read is read as its writer fills it.
+    std::thread writer([&] { std::ofstream(fifo) << "a\nb"; });
+    LineReader piped(fifo, Accept::RegularFilesAndPipes);
+    std::vector<std::string> pieces;
+    for (std::string piece; piped.ReadLine(piece);) {
+        pieces.push_back(piece);
+    }
+    writer.join();
+    EXPECT_THAT(pieces, ElementsAre("a\n", "b"));
+    EXPECT_FALSE(piped.Failed());
+
+    // A read that fails part way is a failure, not the end of the file.
+    LineReader memory("/proc/self/mem");
+    ASSERT_TRUE(memory.IsOpen());
+    std::string piece;
+    EXPECT_FALSE(memory.ReadLine(piece));
+    EXPECT_TRUE(memory.Failed());
+    EXPECT_EQ(memory.Error(), "Input/output error");
 }
 
 class DrawingLoaderTest : public CoreTest {
@@ -156,7 +203,7 @@ TEST_F(DrawingLoaderTest, FileThatCannotBeOpenedEmptiesTheStoreWithoutRedrawing)
     EXPECT_EQ(MacroCount, 0);
 
     TakeTrace();
-    const Status missing = LoadDrawingCommand("missing.obx");
+    const auto missing = LoadDrawingCommand("missing.obx");
     ASSERT_FALSE(missing.Ok());
     EXPECT_EQ(missing.Reason(), "No such file or directory");
     EXPECT_EQ(PrimitiveCount, 0);
@@ -168,6 +215,13 @@ TEST_F(DrawingLoaderTest, FileThatCannotBeOpenedEmptiesTheStoreWithoutRedrawing)
     const Result<LoadedDrawing> folder = LoadDrawing(folder_.string());
     ASSERT_FALSE(folder.Ok());
     EXPECT_EQ(folder.Reason(), "it is a folder, not a file");
+
+    // A read that fails midway loads nothing and says why.
+    ASSERT_TRUE(Load("LI 1 2 3 4\n"));
+    const Result<LoadedDrawing> broken = LoadDrawing("/proc/self/mem");
+    ASSERT_FALSE(broken.Ok());
+    EXPECT_EQ(broken.Reason(), "Input/output error");
+    EXPECT_EQ(PrimitiveCount, 0);
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ class ScriptedDialogs : public ViewerDialogs {
         QString text;
         QString caption;
         int flags;
+        QString informative;
     };
 
     std::optional<QString> ChooseFile(QFileDialog& dialog) override {
@@ -39,12 +40,13 @@ class ScriptedDialogs : public ViewerDialogs {
         ++print_dialogs;
         return confirm_print;
     }
-    int MessageBox(QWidget*, const QString& text, const QString& caption, int flags) override {
-        boxes.push_back({text, caption, flags});
+    int MessageBox(QWidget*, const QString& text, const QString& caption, int flags,
+                   const QString& informative) override {
+        boxes.push_back({text, caption, flags, informative});
         return answer;
     }
     void ShowError(QWidget*, const QString& title, const QString& message) override {
-        errors.push_back({message, title, 0});
+        errors.push_back({message, title, 0, {}});
     }
 
     void Reset() { *this = ScriptedDialogs(); }

@@ -71,7 +71,8 @@ class TfrmMain : public QWidget, public WindowHost {
 
     std::string Caption() const override { return caption_; }
     void SetCaption(const std::string& caption) override;
-    int MessageBox(const std::string& text, const std::string& caption, int flags) override;
+    int MessageBox(const std::string& text, const std::string& caption, int flags,
+                   const std::string& informative = {}) override;
     void RepaintDrawingArea() override;
     void BeginDrawing() override;
     void EndDrawing() override;

@@ -16,12 +16,14 @@ void TfrmMain::SetCaption(const std::string& caption) {
     }
 }
 
-int TfrmMain::MessageBox(const std::string& text, const std::string& caption, int flags) {
+int TfrmMain::MessageBox(const std::string& text, const std::string& caption, int flags,
+                         const std::string& informative) {
     if (trace_) {
         trace_->MessageBox(text, caption, flags);
     }
     return dialogs_.MessageBox(this, QString::fromLocal8Bit(text.c_str()),
-                               QString::fromLocal8Bit(caption.c_str()), flags);
+                               QString::fromLocal8Bit(caption.c_str()), flags,
+                               QString::fromLocal8Bit(informative.c_str()));
 }
 
 void TfrmMain::RepaintDrawingArea() {

@@ -27,7 +27,9 @@ void HeadlessHost::SetCaption(const std::string& caption) {
     }
 }
 
-int HeadlessHost::MessageBox(const std::string& text, const std::string& caption, int flags) {
+int HeadlessHost::MessageBox(const std::string& text, const std::string& caption, int flags,
+                             const std::string& informative) {
+    informative_ = informative;
     if (trace_) {
         trace_->MessageBox(text, caption, flags);
     }

@@ -21,8 +21,11 @@ class HeadlessHost : public WindowHost {
     void TraceError(const std::string& message);
 
     std::string Caption() const override { return caption_; }
+    // The informative text of the last message box.
+    const std::string& LastInformativeText() const { return informative_; }
     void SetCaption(const std::string& caption) override;
-    int MessageBox(const std::string& text, const std::string& caption, int flags) override;
+    int MessageBox(const std::string& text, const std::string& caption, int flags,
+                   const std::string& informative = {}) override;
     void RepaintDrawingArea() override;
     Canvas& ScreenCanvas() override { return screen_; }
     Canvas& PrinterCanvas() override { return printer_; }
@@ -35,4 +38,5 @@ class HeadlessHost : public WindowHost {
     CanvasFan screen_;
     CanvasFan printer_;
     std::function<void()> clear_image_;
+    std::string informative_;
 };

@@ -18,7 +18,7 @@ namespace {
 
 MacroLibraryScope* active_scope = nullptr;
 
-bool EndsBody(const std::string& line) {
+bool EndsBody(std::string_view line) {
     return !line.empty() && (line.front() == '[' || line.front() == '{');
 }
 
@@ -81,17 +81,44 @@ Result<MacroLibrary> MacroLibrary::Read(const std::string& path) {
     if (!reader.IsOpen()) {
         return Failure{reader.Error()};
     }
+    MacroLibrary library = ReadFrom(reader);
+    if (reader.Failed()) {
+        return Failure{reader.Error()};
+    }
+    return library;
+}
+
+MacroLibrary MacroLibrary::FromBytes(std::string_view bytes) {
+    LineReader reader = LineReader::FromBytes(bytes);
+    return ReadFrom(reader);
+}
+
+MacroLibrary MacroLibrary::ReadFrom(LineReader& reader) {
     MacroLibrary library;
-    std::vector<std::string> lines;
+    // One pass, keeping per line only the shape it draws and what it means to the blocks: a
+    // library of many lines stays small.
+    struct LineRole {
+        bool header;
+        bool ends_body;
+        int32_t number;
+    };
+    std::vector<LineRole> roles;
     std::string piece;
     while (reader.ReadLine(piece)) {
-        lines.push_back(piece);
-    }
-    library.shapes_.reserve(lines.size());
-    for (const std::string& line : lines) {
-        const Command& command = CommandOf(std::string_view(line).substr(0, 2));
+        if (roles.size() == kMaxLibraryLines || reader.BytesRead() > kMaxLibraryBytes) {
+            library.cut_ = "the macro library is longer than " + std::to_string(kMaxLibraryLines) +
+                           " lines or " + std::to_string(kMaxLibraryBytes >> 20) +
+                           " MiB; only its first " + std::to_string(roles.size()) +
+                           " lines are used";
+            break;
+        }
+        const std::string_view stripped = TrimView(piece);
+        const bool header = !stripped.empty() && stripped.front() == '[';
+        roles.push_back({header, EndsBody(piece), header ? ReadNumber(stripped.substr(1, 3)) : 0});
+
+        const Command& command = CommandOf(std::string_view(piece).substr(0, 2));
         Primitive fields{};
-        ReadFields(fields, command.fields, line);
+        ReadFields(fields, command.fields, piece);
         Shape shape{command.figure, fields.x1, fields.y1, fields.x2, fields.y2,
                     fields.x3,      fields.y3, fields.x4, fields.y4, {}};
         if (const std::size_t length = strnlen(fields.text, sizeof fields.text); length > 0) {
@@ -101,23 +128,19 @@ Result<MacroLibrary> MacroLibrary::Read(const std::string& path) {
         }
         library.shapes_.push_back(shape);
     }
+    library.shapes_.shrink_to_fit();
     // Every line is a possible header, even one inside another macro's body, exactly as a
     // search from the top of the file would meet it; the first header of a number wins.
-    const std::size_t count = lines.size();
+    const std::size_t count = roles.size();
     for (std::size_t i = 0; i < count; ++i) {
-        const std::string_view stripped = TrimView(lines[i]);
-        if (stripped.empty() || stripped.front() != '[') {
-            continue;
-        }
-        const int32_t number = ReadNumber(stripped.substr(1, 3));
-        if (library.bodies_.contains(number)) {
+        if (!roles[i].header || library.bodies_.contains(roles[i].number)) {
             continue;
         }
         std::size_t end = i + 1;
-        while (end < count && !EndsBody(lines[end])) {
+        while (end < count && !roles[end].ends_body) {
             ++end;
         }
-        library.bodies_.emplace(number, Range{i + 1, end});
+        library.bodies_.emplace(roles[i].number, Range{i + 1, end});
     }
     return library;
 }
@@ -193,9 +216,42 @@ void DrawMacroCall(const MacroCall& call, const ShapeDrawer& drawer) {
     }
     const Placement placement = Placement::Of(call);
     for (Shape shape : library->Body(call.number)) {
+        if (active_scope != nullptr && !active_scope->TakeFigure()) {
+            return;
+        }
         placement.PlaceAll(shape);
         drawer.Draw(shape);
     }
+}
+
+std::vector<std::string> MacroLibraryNotices(std::span<const MacroCall> calls) {
+    std::vector<std::string> notices;
+    if (calls.empty()) {
+        return notices;
+    }
+    const std::shared_ptr<const MacroLibrary> library = CurrentMacroLibrary();
+    if (!library) {
+        const std::string path = MacroLibraryPath();
+        const LineReader reader(path);
+        notices.push_back(
+            "the macro library " + path + " cannot be read (" +
+            (reader.IsOpen() ? std::string("it changed while it was read") : reader.Error()) +
+            "); its placements draw nothing");
+        return notices;
+    }
+    if (!library->Cut().empty()) {
+        notices.push_back(library->Cut());
+    }
+    std::size_t figures = 0;
+    for (const MacroCall& call : calls) {
+        figures += library->Body(call.number).size();
+    }
+    if (figures > kMaxExpandedFigures) {
+        notices.push_back("the placements expand to " + std::to_string(figures) +
+                          " figures; a redraw draws the first " +
+                          std::to_string(kMaxExpandedFigures));
+    }
+    return notices;
 }
 
 void DrawMacro(int32_t x, int32_t y, int32_t orientation, int32_t mirror, int32_t number) {

@@ -4,9 +4,11 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "model/line_reader.h"
 #include "model/primitive.h"
 #include "model/result.h"
 #include "render/primitive_renderer.h"
@@ -16,14 +18,26 @@ extern std::string MacroLibraryFile;
 
 std::string MacroLibraryPath();
 
+// Bounds on what one reading of the library and one redraw take from it, so that no library can
+// make a load or a redraw slow or the process large. Past them the rest is left out and the user
+// is told; what lies within is drawn as ever.
+inline constexpr std::size_t kMaxLibraryBytes = std::size_t{16} << 20;
+inline constexpr std::size_t kMaxLibraryLines = 250'000;
+inline constexpr std::size_t kMaxExpandedFigures = 250'000;
+
 // The macro library as read at one moment: each line parsed once into the shape it draws, and
 // where each macro's body lies among them.
 class MacroLibrary {
   public:
+    // Only a regular file is read as the library.
     static Result<MacroLibrary> Read(const std::string& path);
+    // Reads these bytes as the library's.
+    static MacroLibrary FromBytes(std::string_view bytes);
 
     // The shapes of the body lines of the first block with this number, in library coordinates.
     std::span<const Shape> Body(int32_t number) const;
+    // What a limit left out of this reading, in words for the user; empty when nothing was.
+    const std::string& Cut() const { return cut_; }
 
     MacroLibrary(MacroLibrary&&) = default;
     MacroLibrary& operator=(MacroLibrary&&) = default;
@@ -32,6 +46,7 @@ class MacroLibrary {
 
   private:
     MacroLibrary() = default;
+    static MacroLibrary ReadFrom(LineReader& reader);
 
     struct Range {
         std::size_t begin;
@@ -40,6 +55,7 @@ class MacroLibrary {
     std::vector<Shape> shapes_;  // one per line; texts point into texts_
     std::vector<std::unique_ptr<char[]>> texts_;
     std::unordered_map<int32_t, Range> bodies_;
+    std::string cut_;
 };
 
 // The library at MacroLibraryPath() as it is on disk now, or nothing when it cannot be read.
@@ -58,11 +74,24 @@ class MacroLibraryScope {
     MacroLibraryScope& operator=(const MacroLibraryScope&) = delete;
 
     const MacroLibrary* Library();
+    // Counts one more figure expanded in this scope; false once the redraw has its fill.
+    bool TakeFigure() {
+        if (expanded_ == kMaxExpandedFigures) {
+            return false;
+        }
+        ++expanded_;
+        return true;
+    }
 
   private:
     bool looked_ = false;
     std::shared_ptr<const MacroLibrary> library_;
+    std::size_t expanded_ = 0;
 };
+
+// What the placements will not draw for want of the library or within its limits, one sentence
+// each; empty when they draw in full.
+std::vector<std::string> MacroLibraryNotices(std::span<const MacroCall> calls);
 
 void DrawMacro(int32_t x, int32_t y, int32_t orientation, int32_t mirror, int32_t number);
 void DrawMacroCall(MacroCall call);

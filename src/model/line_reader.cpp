@@ -1,20 +1,84 @@
 #include "model/line_reader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
-LineReader::LineReader(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        error_ = "it is a folder, not a file";
+namespace {
+
+const char* RefusalFor(mode_t mode, LineReader::Accept accept) {
+    if (S_ISREG(mode)) {
+        return nullptr;
+    }
+    if (S_ISFIFO(mode) && accept == LineReader::Accept::RegularFilesAndPipes) {
+        return nullptr;
+    }
+    if (S_ISDIR(mode)) {
+        return "it is a folder, not a file";
+    }
+    if (S_ISFIFO(mode)) {
+        return "it is a pipe, not a file";
+    }
+    return "it is a device, not a file";
+}
+
+}  // namespace
+
+LineReader::LineReader(const std::string& path, Accept accept) {
+    // A pipe that may be read is opened as any reader of a pipe opens it, waiting for its
+    // writer. Anything else is opened without blocking, so that a pipe that may not be read
+    // cannot hold the open; what it is is checked once it is open.
+    struct stat status {};
+    const bool wait_for_writer = accept == Accept::RegularFilesAndPipes &&
+                                 ::stat(path.c_str(), &status) == 0 && S_ISFIFO(status.st_mode);
+    const int fd =
+        ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | (wait_for_writer ? 0 : O_NONBLOCK));
+    if (fd < 0) {
+        error_ = std::strerror(errno);
         return;
     }
-    file_ = std::fopen(path.c_str(), "rb");
+    if (::fstat(fd, &status) != 0) {
+        error_ = std::strerror(errno);
+        ::close(fd);
+        return;
+    }
+    if (const char* refusal = RefusalFor(status.st_mode, accept)) {
+        error_ = refusal;
+        ::close(fd);
+        return;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0 && (flags & O_NONBLOCK) != 0) {
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    }
+    file_ = ::fdopen(fd, "rb");
     if (file_ == nullptr) {
         error_ = std::strerror(errno);
+        ::close(fd);
     }
+}
+
+LineReader LineReader::FromBytes(std::string_view bytes) {
+    LineReader reader;
+    // fmemopen reads a copy that lives as long as the stream; an empty buffer cannot be opened.
+    reader.file_ = bytes.empty() ? ::fopen("/dev/null", "rb")
+                                 : ::fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
+    if (reader.file_ == nullptr) {
+        reader.error_ = std::strerror(errno);
+    }
+    return reader;
+}
+
+LineReader::LineReader(LineReader&& other) noexcept
+    : file_(other.file_),
+      error_(std::move(other.error_)),
+      ended_(other.ended_),
+      failed_(other.failed_),
+      bytes_read_(other.bytes_read_) {
+    other.file_ = nullptr;
 }
 
 LineReader::~LineReader() {
@@ -32,7 +96,18 @@ bool LineReader::ReadLine(std::string& piece) {
     bool cut_at_nul = false;
     while (taken < kMaxPiece) {
         const int c = std::getc(file_);
-        if (c == EOF || c == 0x1A) {
+        if (c == EOF) {
+            ended_ = true;
+            // A failed read is no end of the file: what was read so far is not the whole.
+            if (std::ferror(file_) != 0) {
+                failed_ = true;
+                error_ = std::strerror(errno);
+                return false;
+            }
+            break;
+        }
+        ++bytes_read_;
+        if (c == 0x1A) {
             ended_ = true;
             break;
         }

@@ -23,8 +23,9 @@ bool QtViewerDialogs::ConfirmPrint(QPrintDialog& dialog) {
 }
 
 int QtViewerDialogs::MessageBox(QWidget* parent, const QString& text, const QString& caption,
-                                int flags) {
+                                int flags, const QString& informative) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+    box.setInformativeText(informative);
     if (flags == kMessageBoxOkCancel) {
         box.addButton(QMessageBox::Cancel);
     }

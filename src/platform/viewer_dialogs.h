@@ -18,9 +18,10 @@ class ViewerDialogs {
     virtual std::optional<QString> ChooseFile(QFileDialog& dialog) = 0;
     // True when the user confirmed the print dialog.
     virtual bool ConfirmPrint(QPrintDialog& dialog) = 0;
-    // flags 0: OK alone; 1: OK and Cancel. Returns kAnswerOk or kAnswerCancel.
-    virtual int MessageBox(QWidget* parent, const QString& text, const QString& caption,
-                           int flags) = 0;
+    // flags 0: OK alone; 1: OK and Cancel. Returns kAnswerOk or kAnswerCancel. A non-empty
+    // informative text stands below the text.
+    virtual int MessageBox(QWidget* parent, const QString& text, const QString& caption, int flags,
+                           const QString& informative) = 0;
     // The standard error box: the application's title as caption and the error's message.
     virtual void ShowError(QWidget* parent, const QString& title, const QString& message) = 0;
 };
@@ -36,7 +37,7 @@ class QtViewerDialogs : public ViewerDialogs {
   public:
     std::optional<QString> ChooseFile(QFileDialog& dialog) override;
     bool ConfirmPrint(QPrintDialog& dialog) override;
-    int MessageBox(QWidget* parent, const QString& text, const QString& caption,
-                   int flags) override;
+    int MessageBox(QWidget* parent, const QString& text, const QString& caption, int flags,
+                   const QString& informative) override;
     void ShowError(QWidget* parent, const QString& title, const QString& message) override;
 };

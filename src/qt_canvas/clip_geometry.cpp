@@ -1,5 +1,6 @@
 #include "qt_canvas/clip_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -29,6 +30,38 @@ std::optional<std::pair<PointF, PointF>> ClipSegment(PointF a, PointF b, const C
         }
     }
     return std::pair{PointF{a.x + t0 * dx, a.y + t0 * dy}, PointF{a.x + t1 * dx, a.y + t1 * dy}};
+}
+
+EllipseReach ReachOfEllipse(double left, double top, double right, double bottom,
+                            const ClipBox& box) {
+    const double cx = (left + right) / 2.0;
+    const double cy = (top + bottom) / 2.0;
+    const double rx = (right - left) / 2.0;
+    const double ry = (bottom - top) / 2.0;
+    // Qt draws an ellipse as four cubic curves, within 0.03 % of the radius of the true one,
+    // and a pixel or two around that; thin ellipses are always drawn.
+    constexpr double kMinRadius = 64.0;
+    if (rx < kMinRadius || ry < kMinRadius) {
+        return EllipseReach::Crosses;
+    }
+    const double slack = 1e-3 + 8.0 / std::min(rx, ry);
+    const auto level = [&](double x, double y) {  // 1 on the true ellipse
+        const double u = (x - cx) / rx;
+        const double v = (y - cy) / ry;
+        return std::sqrt(u * u + v * v);
+    };
+    const double nearest =
+        level(std::clamp(cx, box.left, box.right), std::clamp(cy, box.top, box.bottom));
+    const double farthest =
+        level(std::abs(box.left - cx) > std::abs(box.right - cx) ? box.left : box.right,
+              std::abs(box.top - cy) > std::abs(box.bottom - cy) ? box.top : box.bottom);
+    if (nearest > 1.0 + slack) {
+        return EllipseReach::Outside;
+    }
+    if (farthest < 1.0 - slack) {
+        return EllipseReach::Covers;
+    }
+    return EllipseReach::Crosses;
 }
 
 namespace {

@@ -14,6 +14,14 @@ struct ClipBox {
     double left, top, right, bottom;
 };
 
+// What an ellipse drawn with a one-pixel pen can show inside the box: nothing, the brush over the
+// whole box, or its outline crossing it. The ellipse is the one inscribed in the box from
+// (left, top) to (right, bottom). Allows for the rasteriser's own approximation of the curve, so
+// an answer other than Crosses is certain.
+enum class EllipseReach { Outside, Covers, Crosses };
+EllipseReach ReachOfEllipse(double left, double top, double right, double bottom,
+                            const ClipBox& box);
+
 // The part of the segment inside the box, or nothing.
 std::optional<std::pair<PointF, PointF>> ClipSegment(PointF a, PointF b, const ClipBox& box);
 

@@ -6,7 +6,9 @@
 #include <QPolygon>
 #include <QPolygonF>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <numbers>
 #include <vector>
 
 #include "qt_canvas/clip_geometry.h"
@@ -73,6 +75,7 @@ QPainterCanvas::QPainterCanvas(Defaults defaults)
 void QPainterCanvas::Attach(QPainter* painter) {
     painter_ = painter;
     held_ = {};
+    outline_spent_ = 0.0;
     if (painter_ != nullptr) {
         painter_->setRenderHint(QPainter::Antialiasing, defaults_.antialias);
         painter_->setRenderHint(QPainter::TextAntialiasing, defaults_.antialias);
@@ -118,6 +121,26 @@ QFont QPainterCanvas::FontForCellHeight(int32_t height) {
     }
     fitted.emplace(wanted, font);
     return font;
+}
+
+bool QPainterCanvas::TakeOutline(double length) {
+    // Qt's rasteriser walks a curve's whole length wherever it lies. Past this much in one
+    // attachment, curves are cut to the device first, which keeps their pixels to within one.
+    constexpr double kOutlineBudget = 1e8;
+    if (outline_spent_ + length > kOutlineBudget) {
+        return false;
+    }
+    outline_spent_ += length;
+    return true;
+}
+
+bool QPainterCanvas::WithinReach(int64_t left, int64_t top, int64_t right, int64_t bottom) const {
+    // A figure this close to the device costs the rasteriser little, whatever it shows.
+    constexpr double kReach = 4096.0;
+    return static_cast<double>(left) > clip_.left - kReach &&
+           static_cast<double>(top) > clip_.top - kReach &&
+           static_cast<double>(right) < clip_.right + kReach &&
+           static_cast<double>(bottom) < clip_.bottom + kReach;
 }
 
 void QPainterCanvas::UsePen(Color color) {
@@ -220,7 +243,30 @@ void QPainterCanvas::Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
         return;
     }
     PrepareFill();
-    if (Near(x1) && Near(y1) && Near(x2) && Near(y2)) {
+    if (!WithinReach(box.left, box.top, box.right, box.bottom)) {
+        // The rasteriser walks the whole outline, however little of it shows: an ellipse far
+        // larger than the device is decided here where it shows nothing or only its fill.
+        switch (ReachOfEllipse(static_cast<double>(box.left), static_cast<double>(box.top),
+                               static_cast<double>(box.right - 1),
+                               static_cast<double>(box.bottom - 1), clip_)) {
+            case EllipseReach::Outside:
+                return;
+            case EllipseReach::Covers:
+                if (brush_style_ == BrushStyle::Solid) {
+                    painter_->fillRect(
+                        QRect(0, 0, painter_->device()->width(), painter_->device()->height()),
+                        ToQColor(brush_));
+                }
+                return;
+            case EllipseReach::Crosses:
+                break;
+        }
+    }
+    const double outline_length =
+        std::numbers::pi * static_cast<double>((box.right - box.left) + (box.bottom - box.top)) /
+        2.0;
+    if (Near(x1) && Near(y1) && Near(x2) && Near(y2) &&
+        (WithinReach(box.left, box.top, box.right, box.bottom) || TakeOutline(outline_length))) {
         painter_->drawEllipse(QRect(static_cast<int>(box.left), static_cast<int>(box.top),
                                     static_cast<int>(box.right - box.left - 1),
                                     static_cast<int>(box.bottom - box.top - 1)));
@@ -264,7 +310,18 @@ void QPainterCanvas::PolyBezier(std::span<const DevicePoint> points) {
     }
     UsePen(pen_);
     UseBrush(false);
-    if (AllNear(points)) {
+    // The curve lies within the hull of its four points.
+    const auto [min_x, max_x] = std::minmax({points[0].x, points[1].x, points[2].x, points[3].x});
+    const auto [min_y, max_y] = std::minmax({points[0].y, points[1].y, points[2].y, points[3].y});
+    if (max_x < clip_.left || min_x > clip_.right || max_y < clip_.top || min_y > clip_.bottom) {
+        return;
+    }
+    double length = 0.0;
+    for (std::size_t i = 1; i < 4; ++i) {
+        length += std::hypot(static_cast<double>(points[i].x) - points[i - 1].x,
+                             static_cast<double>(points[i].y) - points[i - 1].y);
+    }
+    if (AllNear(points) && (WithinReach(min_x, min_y, max_x, max_y) || TakeOutline(length))) {
         QPainterPath path(QPointF(points[0].x, points[0].y));
         path.cubicTo(QPointF(points[1].x, points[1].y), QPointF(points[2].x, points[2].y),
                      QPointF(points[3].x, points[3].y));

@@ -68,6 +68,8 @@ class QPainterCanvas : public Canvas {
         int32_t font_height = 0;
     };
 
+    bool WithinReach(int64_t left, int64_t top, int64_t right, int64_t bottom) const;
+    bool TakeOutline(double length);
     void UsePen(Color color);
     void UseBrush(bool solid);
     void PreparePen();
@@ -78,6 +80,7 @@ class QPainterCanvas : public Canvas {
     QPainter* painter_ = nullptr;
     Held held_;
     ClipBox clip_{};
+    double outline_spent_ = 0.0;
     std::map<int32_t, FittedFont> fonts_;  // for the device below
     const QPaintDevice* fonts_device_ = nullptr;
     int fonts_dpi_ = 0;

@@ -20,8 +20,10 @@ class WindowHost {
 
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& caption) = 0;
-    // Shows a modal message box and returns the answer (kAnswerOk or kAnswerCancel).
-    virtual int MessageBox(const std::string& text, const std::string& caption, int flags) = 0;
+    // Shows a modal message box and returns the answer (kAnswerOk or kAnswerCancel); a
+    // non-empty informative text is shown below the text.
+    virtual int MessageBox(const std::string& text, const std::string& caption, int flags,
+                           const std::string& informative = {}) = 0;
     // Clears the drawing area to black before the scene is drawn again.
     virtual void RepaintDrawingArea() = 0;
     // A redraw's figures reach the screen canvas between these two calls; see DrawingScope.

@@ -23,10 +23,10 @@ void StoreLine(std::string& line) {
 
 }  // namespace
 
-Result<LoadedDrawing> LoadDrawing(const std::string& file_name) {
+Result<LoadedDrawing> LoadDrawing(const std::string& file_name, LineReader::Accept accept) {
     PrimitiveCount = 0;
     MacroCount = 0;
-    LineReader reader(file_name);
+    LineReader reader(file_name, accept);
     if (!reader.IsOpen()) {
         return Failure{reader.Error()};
     }
@@ -39,6 +39,11 @@ Result<LoadedDrawing> LoadDrawing(const std::string& file_name) {
             continue;
         }
         StoreLine(line);
+    }
+    if (reader.Failed()) {
+        PrimitiveCount = 0;
+        MacroCount = 0;
+        return Failure{reader.Error()};
     }
     return loaded;
 }

@@ -1,8 +1,10 @@
-#include <QFile>
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -10,6 +12,7 @@
 #include "headless/headless_host.h"
 #include "macro/macro_library.h"
 #include "model/viewer_state.h"
+#include "output_file.h"
 #include "qt_canvas/png_output.h"
 #include "qt_canvas/qpainter_canvas.h"
 #include "render/float_to_str.h"
@@ -52,17 +55,38 @@ struct ScreenImage {
         canvas.Attach(&painter);
     }
     void Clear() { painter.fillRect(image.rect(), Qt::black); }
-    bool Save(const std::string& file) {
+    Status Save(const std::string& file) {
         canvas.Detach();
         painter.end();
-        QFile out(QString::fromStdString(file));
-        return out.open(QIODevice::WriteOnly) && WriteExactPng(image, out);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        if (!buffer.open(QIODevice::WriteOnly) || !WriteExactPng(image, buffer)) {
+            return Failure{"cannot encode the image"};
+        }
+        return WriteOutputFile(
+            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     }
 
     QImage image;
     QPainter painter;
     QPainterCanvas canvas;
 };
+
+// The same file under another name, or one that does not exist yet under the same path.
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    if (std::filesystem::equivalent(a, b, ec)) {
+        return true;
+    }
+    const auto canonical_a = std::filesystem::weakly_canonical(a, ec);
+    const auto canonical_b = std::filesystem::weakly_canonical(b, ec);
+    return !ec && canonical_a == canonical_b;
+}
+
+int Fail(const std::string& message) {
+    std::cerr << "ombrix-render: " << message << '\n';
+    return 1;
+}
 
 }  // namespace
 
@@ -83,37 +107,59 @@ int main(int argc, char** argv) {
     ApplyView(options);
     std::unique_ptr<QGuiApplication> application;
     std::unique_ptr<ScreenImage> screen;
-    HeadlessHost host(options.trace ? &std::cout : nullptr, ExecutablePath(argv[0]));
-    if (!options.png_file.empty()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+    StandardOutputBuffer output;
+    std::ostream trace(&output);
+    HeadlessHost host(options.trace ? &trace : nullptr, ExecutablePath(argv[0]));
+    // The trace ends at the first failing run, error line included, and must reach its reader.
+    const auto finish = [&](int status) {
+        if (const Status written = output.Finish(); !written) {
+            return Fail(written.Reason());
         }
+        return status;
+    };
+    frmMain = &host;
+    // "-" is standard input; a drawing may come through a pipe.
+    const std::string drawing = options.drawing == "-" ? "/dev/stdin" : options.drawing;
+    if (!options.png_file.empty()) {
+        for (const std::string& input : {drawing, MacroLibraryPath()}) {
+            if (SameFile(options.png_file, input)) {
+                std::cerr << "ombrix-render: -o " << options.png_file
+                          << " names an input of this run; nothing was written\n";
+                return 2;
+            }
+        }
+        // Drawn offscreen whatever platform the environment names: no display is needed.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QuietQtMessages);
         application = std::make_unique<QGuiApplication>(argc, argv);
         screen = std::make_unique<ScreenImage>(options.width, options.height);
         host.AttachScreenImage(screen->canvas, [&screen] { screen->Clear(); });
     }
-    frmMain = &host;
 
     if (options.trace) {
-        std::cout << "view " << FloatToStr(Zoom, '.') << ' ' << FloatToStr(PrinterZoom, '.') << ' '
-                  << ScrollX << ' ' << ScrollY << '\n';
+        trace << "view " << FloatToStr(Zoom, '.') << ' ' << FloatToStr(PrinterZoom, '.') << ' '
+              << ScrollX << ' ' << ScrollY << '\n';
     }
     try {
-        const Status loaded = LoadDrawingCommand(options.drawing);
+        const Result<LoadReport> loaded =
+            LoadDrawingCommand(drawing, LineReader::Accept::RegularFilesAndPipes);
         if (!loaded) {
-            std::cerr << "ombrix-render: cannot open " << options.drawing << ": " << loaded.Reason()
-                      << '\n';
-            return 1;
+            return finish(Fail("cannot open " + options.drawing + ": " + loaded.Reason()));
+        }
+        for (const std::string& notice : loaded.Value().notices) {
+            std::cerr << "ombrix-render: warning: " << options.drawing << ": " << notice << '\n';
         }
     } catch (const std::exception& failure) {
         host.TraceError(failure.what());
-        std::cerr << "ombrix-render: " << options.drawing << ": " << failure.what() << '\n';
+        return finish(Fail(options.drawing + ": " + failure.what()));
+    }
+    if (finish(0) != 0) {
         return 1;
     }
-    if (screen && !screen->Save(options.png_file)) {
-        std::cerr << "ombrix-render: cannot write the image " << options.png_file << '\n';
-        return 1;
+    if (screen) {
+        if (const Status saved = screen->Save(options.png_file); !saved) {
+            return Fail(saved.Reason());
+        }
     }
     return 0;
 }
