@@ -5,6 +5,9 @@ PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-de
             libgtest-dev libgmock-dev googletest libbenchmark-dev \
             clang-tidy cppcheck fonts-dejavu-core xvfb xauth x11-utils
 SCREENSHOT_PACKAGES := xvfb x11-utils xdotool imagemagick
+FUZZ_PACKAGES := clang libclang-rt-dev
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 BUILD ?= build
 SANITIZED_BUILD ?= build-sanitized
 BENCH_BUILD ?= build-bench
@@ -12,7 +15,7 @@ JOBS ?= $(shell nproc)
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: all deps build test test-normal test-sanitized lint run render-examples golden screenshot \
-        install clean bench
+        install clean bench fuzz
 
 all: build
 
@@ -75,6 +78,15 @@ bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target redraw_benchmark ombrix
 	$(BENCH_BUILD)/bin/redraw_benchmark $(BENCH_ARGS)
+
+# libFuzzer targets under AddressSanitizer and UBSan, each run for FUZZ_SECONDS.
+fuzz:
+	$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOMBRIX_FUZZ=ON \
+	    -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target line_parser_fuzz load_redraw_fuzz \
+	    macro_library_fuzz qt_canvas_fuzz
+	scripts/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 install: build
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))

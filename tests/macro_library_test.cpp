@@ -3,8 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "headless/canvas_fan.h"
 #include "macro/macro_library.h"
 #include "model/drawing_store.h"
+#include "scene/load_command.h"
 #include "scene/scene_redraw.h"
 #include "test_support.h"
 
@@ -136,6 +138,73 @@ TEST_F(MacroLibraryTest, AReadingIsKeptWhileTheFileIsUnchanged) {
     WriteLibrary("[1]\nEP 100 100 101 101\n");
     RedrawAll();
     EXPECT_THAT(TakeFigures(), ElementsAre("screen Rectangle 0 0 4 4", "screen Ellipse 0 0 4 4"));
+}
+
+TEST_F(MacroLibraryTest, ReadingsAreBoundedInLinesBytesAndFigures) {
+    // A body line is kept as the shape it draws, not as a drawing record.
+    EXPECT_LE(sizeof(Shape), 64u);
+
+    const MacroLibrary empty_lines =
+        MacroLibrary::FromBytes(std::string(kMaxLibraryLines + 5, '\n'));
+    EXPECT_EQ(empty_lines.Cut(),
+              "the macro library is longer than 250000 lines or 16 MiB; only its first 250000 "
+              "lines are used");
+    const std::string wide_line = std::string(1000, ';') + "\n";
+    std::string wide;
+    for (std::size_t i = 0; i < 17'000; ++i) {
+        wide += wide_line;
+    }
+    wide += "[1]\nLI 100 100 101 100\n";
+    const MacroLibrary large = MacroLibrary::FromBytes(wide);
+    EXPECT_THAT(large.Cut(), testing::HasSubstr("only its first 16760 lines are used"));
+    EXPECT_TRUE(large.Body(1).empty());
+    EXPECT_TRUE(MacroLibrary::FromBytes("[1]\nLI 1 1 1 1\n").Cut().empty());
+
+    // One block of 1000 lines placed 1000 times: a redraw draws the first 250000 figures.
+    std::string block = "[1]\n";
+    for (int i = 0; i < 1000; ++i) {
+        block += "LI 100 100 101 100\n";
+    }
+    WriteLibrary(block);
+    std::string drawing;
+    for (int i = 0; i < 1000; ++i) {
+        drawing += "MC 0 0 0 0 1\n";
+    }
+    const std::filesystem::path file = WriteFile("many.obx", drawing);
+    struct Counter : CanvasFan {
+        void LineTo(int32_t, int32_t) override { ++lines; }
+        std::size_t lines = 0;
+    } counter;
+    HeadlessHost quiet(nullptr, (folder_ / "ombrix").string());
+    quiet.AttachScreenImage(counter, [] {});
+    frmMain = &quiet;
+    const auto loaded = LoadDrawingCommand(file.string());
+    ASSERT_TRUE(loaded.Ok());
+    EXPECT_EQ(counter.lines, kMaxExpandedFigures);
+    EXPECT_THAT(loaded.Value().notices,
+                ElementsAre("the placements expand to 1000000 figures; a redraw draws the first "
+                            "250000"));
+    EXPECT_EQ(quiet.LastInformativeText(),
+              "the placements expand to 1000000 figures; a redraw draws the first 250000.");
+    frmMain = host_.get();
+}
+
+TEST_F(MacroLibraryTest, OnlyARegularFileIsTheLibraryAndLoadSaysWhenItCannotBeRead) {
+    const std::filesystem::path drawing = WriteFile("d.obx", "MC 0 0 0 0 1\n");
+    for (const std::string& library : {std::string("/dev/zero"), (folder_ / "none.mcr").string()}) {
+        SCOPED_TRACE(library);
+        MacroLibraryFile = library;
+        const auto loaded = LoadDrawingCommand(drawing.string());
+        ASSERT_TRUE(loaded.Ok());
+        ASSERT_EQ(loaded.Value().notices.size(), 1u);
+        EXPECT_THAT(loaded.Value().notices[0],
+                    testing::StartsWith("the macro library " + library + " cannot be read ("));
+        EXPECT_THAT(host_->LastInformativeText(), testing::HasSubstr("placements draw nothing"));
+    }
+    // Without placements the library is not looked at.
+    WriteFile("e.obx", "LI 0 0 1 1\n");
+    ASSERT_TRUE(LoadDrawingCommand((folder_ / "e.obx").string()).Ok());
+    EXPECT_EQ(host_->LastInformativeText(), "");
 }
 
 TEST_F(MacroLibraryTest, LongLibraryLinesArePieces) {

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <array>
+#include <chrono>
 #include <climits>
 #include <random>
 #include <string>
@@ -159,6 +160,79 @@ TEST_F(ArbitraryDrawingTest, RendersWithoutFaultAtAnyZoom) {
     }
     canvas.Detach();
     painter.end();
+}
+
+}  // namespace
+
+namespace {
+
+// Ellipses far larger than the picture, drawn by the canvas and, as a reference, by Qt itself.
+QImage DrawnEllipse(int32_t left, int32_t top, int32_t right, int32_t bottom, bool filled,
+                    bool through_canvas) {
+    QImage image(521, 305, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    if (through_canvas) {
+        QPainterCanvas canvas(QPainterCanvas::kScreenDefaults);
+        canvas.Attach(&painter);
+        canvas.SetPenColor(kWhite);
+        canvas.SetBrushColor(kWhite);
+        canvas.SetBrushStyle(filled ? BrushStyle::Solid : BrushStyle::Clear);
+        canvas.Ellipse(left, top, right, bottom);
+        canvas.Detach();
+    } else {
+        QPen pen(Qt::white);
+        pen.setCosmetic(true);
+        pen.setWidth(1);
+        painter.setPen(pen);
+        painter.setBrush(filled ? QBrush(Qt::white) : QBrush(Qt::NoBrush));
+        painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    }
+    return image;
+}
+
+TEST(QPainterCanvasLargeFigures, FarLargerThanThePictureWithTheSamePixels) {
+    constexpr int32_t kSize = 1 << 19;
+    const struct {
+        const char* name;
+        int32_t left, top;
+    } cases[] = {
+        {"the picture outside, near the box's corner", 10'000, 10'000},
+        {"the picture inside", 260 - kSize / 2, 150 - kSize / 2},
+        {"the top of the curve crossing the picture", 260 - kSize / 2, 100},
+        {"the left of the curve crossing the picture", 200, 150 - kSize / 2},
+        {"far above", 0, -3 * kSize},
+    };
+    for (const auto& c : cases) {
+        for (const bool filled : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (filled ? ", filled" : ", empty"));
+            const int32_t right = c.left + kSize;
+            const int32_t bottom = c.top + kSize;
+            EXPECT_TRUE(DrawnEllipse(c.left, c.top, right, bottom, filled, true) ==
+                        DrawnEllipse(c.left, c.top, right, bottom, filled, false));
+        }
+    }
+}
+
+TEST(QPainterCanvasLargeFigures, AThousandZoomedInCirclesDrawInMilliseconds) {
+    // EV 0 0 100 100 after nineteen "+" steps, scrolled so that some cross the picture.
+    const int32_t size = ScaleExactly(100, 4.0f * 2216.8378f);
+    for (const int32_t scroll : {0, 50}) {
+        QImage image(521, 305, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        QPainterCanvas canvas(QPainterCanvas::kScreenDefaults);
+        canvas.Attach(&painter);
+        canvas.SetBrushStyle(BrushStyle::Clear);
+        const auto started = std::chrono::steady_clock::now();
+        for (int i = 0; i < 1000; ++i) {
+            const int32_t offset = -scroll * size / 100;
+            canvas.Ellipse(offset, 0, offset + size, size);
+        }
+        const auto took = std::chrono::steady_clock::now() - started;
+        EXPECT_LT(took, std::chrono::seconds(1)) << "scroll " << scroll;
+        canvas.Detach();
+    }
 }
 
 }  // namespace

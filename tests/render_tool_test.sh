@@ -42,5 +42,43 @@ head -c 8 "$work/out.png" | od -An -c | grep -q 'P   N   G' || { echo "FAIL: not
 "$tool" "$root/examples/symbols.obx" -o "$work/no/such/dir/out.png" 2> "$work/err"
 check "unwritable png" 1 $?
 
+expect_error() {  # description, text expected on standard error
+    grep -qF -- "$2" "$work/err" || { echo "FAIL: $1: no '$2' in: $(cat "$work/err")"; failures=$((failures + 1)); }
+}
+
+# No failure reported as success, and nothing half-written left behind.
+"$tool" "$root/examples/symbols.obx" -o /dev/full 2> "$work/err"; check "image to a full device" 1 $?
+expect_error "full device" "cannot write /dev/full: No space left on device"
+"$tool" "$root/examples/symbols.obx" --trace > /dev/full 2> "$work/err"; check "trace to a full device" 1 $?
+expect_error "full trace" "cannot write to standard output: No space left on device"
+cp "$root/examples/symbols.obx" "$work/self.obx"
+"$tool" "$work/self.obx" -o "$work/./self.obx" 2> "$work/err"; check "-o naming the drawing" 2 $?
+cmp -s "$root/examples/symbols.obx" "$work/self.obx" || { echo "FAIL: the drawing was touched"; failures=$((failures + 1)); }
+"$tool" "$work/self.obx" -o "$work/lib.mcr" --library "$work/lib.mcr" 2> "$work/err"
+check "-o naming the library" 2 $?
+"$tool" /proc/self/mem --trace > /dev/null 2> "$work/err"; check "a read that fails midway" 1 $?
+expect_error "failed read" "cannot open /proc/self/mem: Input/output error"
+echo "old" > "$work/kept.png"
+( ulimit -f 1; trap '' XFSZ; "$tool" "$root/examples/stress.obx" -o "$work/kept.png" --size 900x900 2> "$work/err" )
+check "an image larger than the disk allows" 1 $?
+[ "$(cat "$work/kept.png")" = old ] && [ -z "$(ls -A "$work" | grep ombrix-)" ] ||
+    { echo "FAIL: a failed write left a partial file"; failures=$((failures + 1)); }
+
+# Inputs that never end or mean nothing are refused, pipes are read as pipes.
+mkfifo "$work/pipe"
+( sleep 0.3; cat "$root/examples/sheet.obx" > "$work/pipe" ) &
+timeout 10 "$tool" "$work/pipe" --trace > "$work/trace" 2> "$work/err"; check "a drawing through a FIFO" 0 $?
+grep -q "screen TextOut" "$work/trace" || { echo "FAIL: the FIFO drawing drew nothing"; failures=$((failures + 1)); }
+timeout 10 "$tool" - --trace < "$root/examples/sheet.obx" > "$work/trace2" 2> "$work/err"
+check "a drawing on standard input" 0 $?
+timeout 10 "$tool" "$root/examples/symbols.obx" --library "$work/pipe" --trace > /dev/null 2> "$work/err"
+check "a FIFO as the library" 0 $?
+expect_error "FIFO library" "the macro library $work/pipe cannot be read (it is a pipe, not a file)"
+timeout 10 "$tool" "$root/examples/symbols.obx" --library /dev/zero --trace > /dev/null 2> "$work/err"
+check "/dev/zero as the library" 0 $?
+expect_error "device library" "(it is a device, not a file)"
+QT_QPA_PLATFORM=xcb DISPLAY= WAYLAND_DISPLAY= "$tool" "$root/examples/symbols.obx" -o "$work/x.png" 2> "$work/err"
+check "an inherited platform without a display" 0 $?
+
 echo "$failures failed"
 [ "$failures" -eq 0 ]

@@ -192,12 +192,20 @@ TEST_F(WindowTest, LoadCancelSucceedFailAndRemember) {
     EXPECT_EQ(dialogs.boxes[1].text, "Error in loading...");
     EXPECT_EQ(dialogs.boxes[1].caption, " Error");
     EXPECT_EQ(dialogs.boxes[1].flags, 1);
+    EXPECT_EQ(dialogs.boxes[1].informative, "No such file or directory");
     EXPECT_THAT(TakeTrace(), Not(Contains("screen Repaint")));  // the old picture stays
 
     // The next use opens with the last file and filter.
     ASSERT_EQ(dialogs.open_dialogs.size(), 3u);
     EXPECT_EQ(dialogs.open_dialogs[2].selected_filter, "Macro files (*.mcd)");
     EXPECT_THAT(dialogs.open_dialogs[2].selected_files, Contains(QString::fromStdString(path)));
+
+    // A file whose reading fails midway is a failed load too, with the reason.
+    dialogs.next_file = QStringLiteral("/proc/self/mem");
+    window_->btnLoadClick(nullptr);
+    ASSERT_EQ(dialogs.boxes.size(), 3u);
+    EXPECT_EQ(dialogs.boxes[2].text, "Error in loading...");
+    EXPECT_EQ(dialogs.boxes[2].informative, "Input/output error");
 }
 
 TEST_F(WindowTest, PrintCancelSucceedAndRecoverFromAFailedJob) {
