@@ -9,11 +9,13 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <random>
 
 #include "app/paint_box.h"
 #include "app/tfrm_main.h"
 #include "macro/macro_library.h"
 #include "model/drawing_store.h"
+#include "render/float_to_str.h"
 #include "render/primitive_renderer.h"
 #include "render/view_transform.h"
 #include "scripted_dialogs.h"
@@ -331,6 +333,72 @@ TEST_F(WindowTest, EveryComponentReachesItsOwnHandler) {
         c.act(c.widget);
         EXPECT_TRUE(seen() == c.after);
     }
+}
+
+TEST_F(WindowTest, AStormOfEventsEndsWhereTheLastOnesAsk) {
+    const std::string good = WriteFile("good.obx",
+                                       "[Storm]\nLI 0 0 50 30\nEP 5 5 20 20\n"
+                                       "TE 10 10 storm\nMC 30 30 1 2 1\n")
+                                 .string();
+    WriteLibrary("[1]\nRP 95 95 105 105\nLI 90 100 110 100\n");
+    const std::string missing = (folder_ / "missing.obx").string();
+    const std::string choices[] = {good, missing, "/proc/self/mem", folder_.string(), good};
+    Show();
+    ScriptedDialogs& dialogs = TestDialogs();
+    std::mt19937 random(7);
+    std::string last_load;
+    int loads = 0;
+    int zoom_steps = 0;
+    for (int event = 0; event < 3000; ++event) {
+        switch (random() % 6) {
+            case 0:
+            case 1: {
+                // Zoom, kept within reach so most redraws draw.
+                const bool in = zoom_steps < 12 && (zoom_steps < -12 || random() % 2 == 0);
+                QTest::mouseClick(in ? window_->btnZoomPlus : window_->btnZoomMinus,
+                                  Qt::LeftButton);
+                zoom_steps += in ? 1 : -1;
+                break;
+            }
+            case 2:
+                (random() % 2 == 0 ? window_->scrLeftRight : window_->scrTopDown)
+                    ->setValue(static_cast<int>(random() % 2001) - 1000);
+                break;
+            case 3:
+                window_->resize(200 + static_cast<int>(random() % 700),
+                                150 + static_cast<int>(random() % 500));
+                QCoreApplication::processEvents();
+                break;
+            case 4:
+                if (random() % 8 == 0) {
+                    last_load = choices[random() % std::size(choices)];
+                    dialogs.next_file = QString::fromStdString(last_load);
+                    QTest::mouseClick(window_->btnLoad, Qt::LeftButton);
+                    ++loads;
+                }
+                break;
+            default:
+                QCoreApplication::processEvents();
+                break;
+        }
+    }
+    QCoreApplication::processEvents();
+
+    EXPECT_TRUE(dialogs.errors.empty());
+    EXPECT_EQ(dialogs.boxes.size(), static_cast<std::size_t>(loads));
+    EXPECT_EQ(ScrollX, window_->scrLeftRight->value());
+    EXPECT_EQ(ScrollY, window_->scrTopDown->value());
+    EXPECT_EQ(window_->txtZoom->text().toStdString(), FloatToStr(Zoom, '.'));
+    ASSERT_FALSE(last_load.empty());
+    const bool loaded = last_load == good;
+    EXPECT_EQ(window_->Caption(), "Ombrix: " + last_load + (loaded ? " - [Storm]" : ""));
+    EXPECT_EQ(PrimitiveCount, loaded ? 3 : 0);
+    EXPECT_EQ(window_->pbScreen->width(), window_->Width() - 8 - MarginRight);
+    EXPECT_EQ(window_->pbScreen->height(), window_->ClientHeight() - 40 - MarginBottom);
+    // The picture is the one the final state draws.
+    const QImage shown = window_->ScreenImage().copy();
+    window_->Button1Click(nullptr);
+    EXPECT_TRUE(window_->ScreenImage() == shown);
 }
 
 #ifdef OMBRIX_RENDER_TOOL
