@@ -1,7 +1,7 @@
 # Everything a fresh Debian machine needs: `make run` opens the viewer (or renders the examples
 # where there is no display), `make test` runs every test, normal and sanitized.
 
-PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
+PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev librsvg2-bin poppler-utils \
             libgtest-dev libgmock-dev googletest libbenchmark-dev \
             clang-tidy cppcheck fonts-dejavu-core xvfb xauth x11-utils
 SCREENSHOT_PACKAGES := xvfb x11-utils xdotool imagemagick

@@ -16,11 +16,13 @@ check() {  # description, expected status, actual status
 }
 
 "$tool" --help > "$work/help" 2>&1; check "--help" 0 $?
-grep -q "Usage: ombrix-render DRAWING" "$work/help" || { echo "FAIL: help text"; failures=$((failures + 1)); }
+grep -q "Usage: ombrix-render \[OPTIONS\] DRAWING" "$work/help" || { echo "FAIL: help text"; failures=$((failures + 1)); }
 
 "$tool" > /dev/null 2> "$work/err"; check "no arguments" 2 $?
-grep -q "no drawing given" "$work/err" && grep -q "Usage:" "$work/err" ||
-    { echo "FAIL: usage on stderr"; failures=$((failures + 1)); }
+[ "$(cat "$work/err")" = "ombrix-render: no drawing given; see --help" ] ||
+    { echo "FAIL: one line on stderr naming the problem"; failures=$((failures + 1)); }
+"$tool" --version > "$work/out" 2>&1; check "--version" 0 $?
+grep -q "^ombrix-render [0-9]" "$work/out" || { echo "FAIL: version text"; failures=$((failures + 1)); }
 
 "$tool" "$work/missing.obx" --trace > "$work/trace" 2> "$work/err"; check "missing drawing" 1 $?
 grep -q "cannot open $work/missing.obx: No such file or directory" "$work/err" ||
@@ -47,7 +49,7 @@ expect_error() {  # description, text expected on standard error
 }
 
 # No failure reported as success, and nothing half-written left behind.
-"$tool" "$root/examples/symbols.obx" -o /dev/full 2> "$work/err"; check "image to a full device" 1 $?
+"$tool" "$root/examples/symbols.obx" -o /dev/full --format png 2> "$work/err"; check "image to a full device" 1 $?
 expect_error "full device" "cannot write /dev/full: No space left on device"
 "$tool" "$root/examples/symbols.obx" --trace > /dev/full 2> "$work/err"; check "trace to a full device" 1 $?
 expect_error "full trace" "cannot write to standard output: No space left on device"

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 
@@ -262,4 +263,20 @@ void DrawMacro(int32_t x, int32_t y, int32_t orientation, int32_t mirror, int32_
 // cppcheck-suppress passedByValue
 void DrawMacroCall(MacroCall call) {
     DrawMacroCall(call, ShapeDrawer(*frmMain));
+}
+
+std::vector<int32_t> MissingMacros(std::span<const MacroCall> calls) {
+    std::vector<int32_t> missing;
+    const std::shared_ptr<const MacroLibrary> library = CurrentMacroLibrary();
+    if (!library) {
+        return missing;
+    }
+    for (const MacroCall& call : calls) {
+        if (!library->Has(call.number)) {
+            missing.push_back(call.number);
+        }
+    }
+    std::sort(missing.begin(), missing.end());
+    missing.erase(std::unique(missing.begin(), missing.end()), missing.end());
+    return missing;
 }

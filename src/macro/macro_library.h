@@ -36,6 +36,7 @@ class MacroLibrary {
 
     // The shapes of the body lines of the first block with this number, in library coordinates.
     std::span<const Shape> Body(int32_t number) const;
+    bool Has(int32_t number) const { return bodies_.contains(number); }
     // What a limit left out of this reading, in words for the user; empty when nothing was.
     const std::string& Cut() const { return cut_; }
 
@@ -92,6 +93,10 @@ class MacroLibraryScope {
 // What the placements will not draw for want of the library or within its limits, one sentence
 // each; empty when they draw in full.
 std::vector<std::string> MacroLibraryNotices(std::span<const MacroCall> calls);
+
+// The macro numbers these placements name that the library has no block for, each once, in
+// order; empty when the library cannot be read.
+std::vector<int32_t> MissingMacros(std::span<const MacroCall> calls);
 
 void DrawMacro(int32_t x, int32_t y, int32_t orientation, int32_t mirror, int32_t number);
 void DrawMacroCall(MacroCall call);

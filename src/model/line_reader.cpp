@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -73,13 +74,13 @@ LineReader LineReader::FromBytes(std::string_view bytes) {
 }
 
 LineReader::LineReader(LineReader&& other) noexcept
-    : file_(other.file_),
+    : file_(std::exchange(other.file_, nullptr)),
       error_(std::move(other.error_)),
       ended_(other.ended_),
       failed_(other.failed_),
-      bytes_read_(other.bytes_read_) {
-    other.file_ = nullptr;
-}
+      bytes_read_(other.bytes_read_),
+      nul_bytes_(other.nul_bytes_),
+      control_bytes_(other.control_bytes_) {}
 
 LineReader::~LineReader() {
     if (file_ != nullptr) {
@@ -117,6 +118,9 @@ bool LineReader::ReadLine(std::string& piece) {
         ++taken;
         if (c == '\0') {
             cut_at_nul = true;
+            ++nul_bytes_;
+        } else if (c < 0x20 && c != '\t' && c != '\n' && c != '\f' && c != '\v') {
+            ++control_bytes_;
         }
         if (!cut_at_nul) {
             piece.push_back(static_cast<char>(c));

@@ -35,6 +35,9 @@ class LineReader {
     bool Failed() const { return failed_; }
     // The bytes taken from the file so far, carriage returns and line feeds included.
     std::size_t BytesRead() const { return bytes_read_; }
+    // NUL bytes, and other control bytes no text holds, met so far.
+    std::size_t NulBytes() const { return nul_bytes_; }
+    std::size_t ControlBytes() const { return control_bytes_; }
 
   private:
     LineReader() = default;
@@ -44,4 +47,6 @@ class LineReader {
     bool ended_ = false;
     bool failed_ = false;
     std::size_t bytes_read_ = 0;
+    std::size_t nul_bytes_ = 0;
+    std::size_t control_bytes_ = 0;
 };

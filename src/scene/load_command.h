@@ -7,8 +7,12 @@
 #include "model/result.h"
 
 struct LoadReport {
-    // What a limit left out of the drawing's picture, one sentence each; "Done." shows them.
+    // What the placements do not draw for want of the library or within its limits, one
+    // sentence each; the "Done." box shows them.
     std::vector<std::string> notices;
+    // What the format's rules did to the drawing on the way in, one sentence each; for tools
+    // that report them.
+    std::vector<std::string> warnings;
 };
 
 // The viewer's Load after its dialog: the caption names the file, the drawing is read, its

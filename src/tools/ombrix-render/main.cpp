@@ -1,24 +1,24 @@
-#include <QBuffer>
+#include <unistd.h>
+
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 
+#include "headless/canvas_filters.h"
 #include "headless/headless_host.h"
 #include "macro/macro_library.h"
 #include "model/viewer_state.h"
 #include "output_file.h"
-#include "qt_canvas/png_output.h"
-#include "qt_canvas/qpainter_canvas.h"
+#include "picture.h"
+#include "qt_canvas/bounds_canvas.h"
 #include "render/float_to_str.h"
+#include "render/view_transform.h"
 #include "render/zoom_step.h"
 #include "render_options.h"
 #include "scene/load_command.h"
+#include "scene/scene_redraw.h"
 
 namespace {
 
@@ -36,41 +36,10 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
     std::cerr << "ombrix-render: " << message.toStdString() << '\n';
 }
 
-void ApplyView(const RenderOptions& options) {
-    for (const char step : options.zoom_steps) {
-        StepZoom(step == '+' ? ZoomDirection::In : ZoomDirection::Out, '.');
-    }
-    ScrollX = options.scroll_x;
-    ScrollY = options.scroll_y;
-    Printing = options.printing ? 1 : 0;
-    MacroLibraryFile = options.library_file;
+int Fail(const std::string& message) {
+    std::cerr << "ombrix-render: " << message << '\n';
+    return 1;
 }
-
-// The drawing area as an image, painted like the viewer's screen.
-struct ScreenImage {
-    ScreenImage(int width, int height)
-        : image(width, height, QImage::Format_RGB32), canvas(QPainterCanvas::kScreenDefaults) {
-        image.fill(Qt::black);
-        painter.begin(&image);
-        canvas.Attach(&painter);
-    }
-    void Clear() { painter.fillRect(image.rect(), Qt::black); }
-    Status Save(const std::string& file) {
-        canvas.Detach();
-        painter.end();
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        if (!buffer.open(QIODevice::WriteOnly) || !WriteExactPng(image, buffer)) {
-            return Failure{"cannot encode the image"};
-        }
-        return WriteOutputFile(
-            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    }
-
-    QImage image;
-    QPainter painter;
-    QPainterCanvas canvas;
-};
 
 // The same file under another name, or one that does not exist yet under the same path.
 bool SameFile(const std::string& a, const std::string& b) {
@@ -83,83 +52,212 @@ bool SameFile(const std::string& a, const std::string& b) {
     return !ec && canonical_a == canonical_b;
 }
 
-int Fail(const std::string& message) {
-    std::cerr << "ombrix-render: " << message << '\n';
-    return 1;
+std::string BaseName(const std::string& drawing) {
+    std::string name = std::filesystem::path(drawing).stem().string();
+    return name.empty() || drawing == "-" ? "stdin" : name;
 }
+
+class Renderer {
+  public:
+    Renderer(const RenderOptions& options, std::string exe) : options_(options), exe_(exe) {}
+
+    // One drawing to its picture (when target is not empty) and its trace; 0 or 1.
+    int Render(const std::string& drawing, const std::string& target, std::ostream* trace) {
+        ApplyView();
+        const std::string path = drawing == "-" ? "/dev/stdin" : drawing;
+        HeadlessHost host(trace, exe_);
+        frmMain = &host;
+        const auto done = [](int status) {
+            frmMain = nullptr;
+            return status;
+        };
+        if (trace != nullptr) {
+            *trace << "view " << FloatToStr(Zoom, '.') << ' ' << FloatToStr(PrinterZoom, '.') << ' '
+                   << ScrollX << ' ' << ScrollY << '\n';
+        }
+        const OutputFormat format = options_.format.value_or(OutputFormat::Png);
+        std::unique_ptr<Picture> picture;
+        std::unique_ptr<PaperCanvas> paper;
+        BoundsCanvas bounds;
+        if (!target.empty()) {
+            if (options_.fit) {
+                host.AttachScreenImage(bounds, [] {});
+            } else {
+                picture = std::make_unique<Picture>(format, options_.width, options_.height,
+                                                    options_.paper);
+                Attach(host, *picture, paper, 0, 0);
+            }
+        }
+        try {
+            const Result<LoadReport> loaded =
+                LoadDrawingCommand(path, LineReader::Accept::RegularFilesAndPipes);
+            if (!loaded) {
+                return done(Fail("cannot open " + drawing + ": " + loaded.Reason()));
+            }
+            Warn(drawing, loaded.Value().notices);
+            Warn(drawing, loaded.Value().warnings);
+            if (!target.empty() && options_.fit) {
+                picture = DrawFitted(format, bounds);
+                if (!picture) {
+                    return done(Fail(drawing + ": " + fit_error_));
+                }
+            }
+        } catch (const std::exception& failure) {
+            host.TraceError(failure.what());
+            return done(Fail(drawing + ": " + failure.what()));
+        }
+        if (!picture) {
+            return done(0);
+        }
+        const Result<QByteArray> bytes = picture->Finish();
+        if (!bytes) {
+            return done(Fail(drawing + ": " + bytes.Reason()));
+        }
+        const std::string_view data(bytes.Value().constData(),
+                                    static_cast<std::size_t>(bytes.Value().size()));
+        const Status written =
+            target == "-" ? WriteStandardOutput(data) : WriteOutputFile(target, data);
+        return done(written ? 0 : Fail(written.Reason()));
+    }
+
+  private:
+    void ApplyView() {
+        ResetViewerState();
+        for (const char step : options_.zoom_steps) {
+            StepZoom(step == '+' ? ZoomDirection::In : ZoomDirection::Out, '.');
+        }
+        if (options_.scale) {
+            Zoom = *options_.scale;
+            UpdatePrinterZoom();
+        }
+        ScrollX = options_.scroll_x;
+        ScrollY = options_.scroll_y;
+        Printing = options_.printing ? 1 : 0;
+    }
+
+    void Attach(HeadlessHost& host, Picture& picture, std::unique_ptr<PaperCanvas>& paper,
+                int64_t dx, int64_t dy) {
+        Canvas* canvas = &picture.DrawingCanvas();
+        if (options_.paper) {
+            paper = std::make_unique<PaperCanvas>(*canvas);
+            canvas = paper.get();
+        }
+        if (dx != 0 || dy != 0) {
+            shifted_ = std::make_unique<ShiftedCanvas>(*canvas, dx, dy);
+            canvas = shifted_.get();
+        }
+        host.AttachScreenImage(*canvas, [&picture] { picture.Clear(); });
+    }
+
+    // The drawing once more, into a picture sized to what it drew.
+    std::unique_ptr<Picture> DrawFitted(OutputFormat format, const BoundsCanvas& bounds) {
+        const int margin = options_.margin;
+        const BoundsCanvas::Box box = bounds.Extents().value_or(BoundsCanvas::Box{0, 0, 0, 0});
+        const int64_t width = box.right - box.left + 2 * int64_t{margin};
+        const int64_t height = box.bottom - box.top + 2 * int64_t{margin};
+        if (width > kMaxPictureSide || height > kMaxPictureSide) {
+            fit_error_ = "the whole drawing is " + std::to_string(width) + "x" +
+                         std::to_string(height) + " pixels at this zoom, more than " +
+                         std::to_string(kMaxPictureSide) + " on a side; zoom out or give --size";
+            return nullptr;
+        }
+        auto picture = std::make_unique<Picture>(
+            format, static_cast<int>(std::max<int64_t>(width, 1)),
+            static_cast<int>(std::max<int64_t>(height, 1)), options_.paper);
+        HeadlessHost host(nullptr, exe_);
+        WindowHost* const loading = frmMain;
+        frmMain = &host;
+        std::unique_ptr<PaperCanvas> paper;
+        Attach(host, *picture, paper, margin - box.left, margin - box.top);
+        RedrawAll();
+        frmMain = loading;
+        return picture;
+    }
+
+    void Warn(const std::string& drawing, const std::vector<std::string>& lines) const {
+        if (options_.quiet) {
+            return;
+        }
+        for (const std::string& line : lines) {
+            std::cerr << "ombrix-render: warning: " << drawing << ": " << line << '\n';
+        }
+    }
+
+    const RenderOptions& options_;
+    std::string exe_;
+    std::unique_ptr<ShiftedCanvas> shifted_;
+    std::string fit_error_;
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    std::string error;
-    const std::optional<RenderOptions> parsed = ParseRenderOptions(args, error);
+    const Result<RenderOptions> parsed = ParseRenderOptions(args);
     if (!parsed) {
-        std::cerr << "ombrix-render: " << error << "\n\n" << kRenderUsage;
+        std::cerr << "ombrix-render: " << parsed.Reason() << "; see --help\n";
         return 2;
     }
-    const RenderOptions& options = *parsed;
-    if (options.help) {
-        std::cout << kRenderUsage;
+    const RenderOptions& options = parsed.Value();
+    if (options.help || options.version) {
+        std::cout << (options.help ? kRenderUsage : kRenderVersion) << (options.help ? "" : "\n");
         return 0;
     }
-
-    ApplyView(options);
-    std::unique_ptr<QGuiApplication> application;
-    std::unique_ptr<ScreenImage> screen;
-    StandardOutputBuffer output;
-    std::ostream trace(&output);
-    HeadlessHost host(options.trace ? &trace : nullptr, ExecutablePath(argv[0]));
-    // The trace ends at the first failing run, error line included, and must reach its reader.
-    const auto finish = [&](int status) {
-        if (const Status written = output.Finish(); !written) {
-            return Fail(written.Reason());
-        }
-        return status;
-    };
-    frmMain = &host;
-    // "-" is standard input; a drawing may come through a pipe.
-    const std::string drawing = options.drawing == "-" ? "/dev/stdin" : options.drawing;
-    if (!options.png_file.empty()) {
-        for (const std::string& input : {drawing, MacroLibraryPath()}) {
-            if (SameFile(options.png_file, input)) {
-                std::cerr << "ombrix-render: -o " << options.png_file
-                          << " names an input of this run; nothing was written\n";
-                return 2;
+    MacroLibraryFile = options.library_file;
+    const std::string exe = ExecutablePath(argv[0]);
+    {
+        HeadlessHost probe(nullptr, exe);
+        frmMain = &probe;
+        const std::string library = MacroLibraryPath();
+        frmMain = nullptr;
+        for (const std::string& drawing : options.drawings) {
+            for (const std::string& input : {drawing, library}) {
+                if (!options.output.empty() && options.output != "-" &&
+                    SameFile(options.output, input)) {
+                    std::cerr << "ombrix-render: -o " << options.output
+                              << " names an input of this run; nothing was written\n";
+                    return 2;
+                }
             }
         }
+    }
+    std::unique_ptr<QGuiApplication> application;
+    if (options.WritesPictures()) {
         // Drawn offscreen whatever platform the environment names: no display is needed.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QuietQtMessages);
         application = std::make_unique<QGuiApplication>(argc, argv);
-        screen = std::make_unique<ScreenImage>(options.width, options.height);
-        host.AttachScreenImage(screen->canvas, [&screen] { screen->Clear(); });
+    }
+    Renderer renderer(options, exe);
+    if (options.output_folder.empty()) {
+        StandardOutputBuffer output;
+        std::ostream trace(&output);
+        const int status = renderer.Render(options.drawings.front(), options.output,
+                                           options.trace ? &trace : nullptr);
+        if (const Status written = output.Finish(); !written) {
+            return Fail(written.Reason());
+        }
+        return status;
     }
 
-    if (options.trace) {
-        trace << "view " << FloatToStr(Zoom, '.') << ' ' << FloatToStr(PrinterZoom, '.') << ' '
-              << ScrollX << ' ' << ScrollY << '\n';
-    }
-    try {
-        const Result<LoadReport> loaded =
-            LoadDrawingCommand(drawing, LineReader::Accept::RegularFilesAndPipes);
-        if (!loaded) {
-            return finish(Fail("cannot open " + options.drawing + ": " + loaded.Reason()));
+    std::error_code ec;
+    std::filesystem::create_directories(options.output_folder, ec);
+    const std::string extension = ExtensionOf(options.format.value_or(OutputFormat::Png));
+    const bool progress = ::isatty(STDERR_FILENO) == 1;
+    int failed = 0;
+    const std::size_t total = options.drawings.size();
+    for (std::size_t i = 0; i < total; ++i) {
+        const std::string& drawing = options.drawings[i];
+        if (progress) {
+            std::cerr << '[' << (i + 1) << '/' << total << "] " << drawing << '\n';
         }
-        for (const std::string& notice : loaded.Value().notices) {
-            std::cerr << "ombrix-render: warning: " << options.drawing << ": " << notice << '\n';
-        }
-    } catch (const std::exception& failure) {
-        host.TraceError(failure.what());
-        return finish(Fail(options.drawing + ": " + failure.what()));
+        const std::string target =
+            (std::filesystem::path(options.output_folder) / (BaseName(drawing) + "." + extension))
+                .string();
+        failed += renderer.Render(drawing, target, nullptr) != 0 ? 1 : 0;
     }
-    if (finish(0) != 0) {
-        return 1;
+    if (failed > 0) {
+        std::cerr << "ombrix-render: " << failed << " of " << total << " drawings failed\n";
     }
-    if (screen) {
-        if (const Status saved = screen->Save(options.png_file); !saved) {
-            return Fail(saved.Reason());
-        }
-    }
-    return 0;
+    return failed > 0 ? 1 : 0;
 }

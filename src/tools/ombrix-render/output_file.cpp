@@ -86,6 +86,13 @@ Status WriteOutputFile(const std::string& path, std::string_view bytes) {
     return Done{};
 }
 
+Status WriteStandardOutput(std::string_view bytes) {
+    if (!WriteAll(STDOUT_FILENO, bytes)) {
+        return Because("cannot write to standard output");
+    }
+    return Done{};
+}
+
 bool StandardOutputBuffer::Drain() {
     const std::string_view pending(pbase(), static_cast<std::size_t>(pptr() - pbase()));
     setp(buffer_, buffer_ + sizeof buffer_);

@@ -12,6 +12,9 @@
 // named (a device, a pipe) is written directly. The Failure says what went wrong.
 Status WriteOutputFile(const std::string& path, std::string_view bytes);
 
+// Writes the bytes to standard output, to the end.
+Status WriteStandardOutput(std::string_view bytes);
+
 // Standard output as a stream buffer that remembers why a write failed, which an iostream
 // forgets.
 class StandardOutputBuffer : public std::streambuf {
