@@ -196,7 +196,7 @@ TEST_F(DrawingLoaderTest, PlacementsBeyondTheTableAreIgnored) {
     EXPECT_EQ(PrimitiveCount, 1);
 }
 
-TEST_F(DrawingLoaderTest, FileThatCannotBeOpenedEmptiesTheStoreWithoutRedrawing) {
+TEST_F(DrawingLoaderTest, FileThatCannotBeReadChangesNothing) {
     ASSERT_TRUE(Load("LI 1 2 3 4\nRV 1 2 3 4\nMC 1 2 3 4 5\n"));
     ASSERT_TRUE(Load("LI 9 9 9 9\n"));  // a second load replaces the first completely
     EXPECT_EQ(PrimitiveCount, 1);
@@ -206,22 +206,23 @@ TEST_F(DrawingLoaderTest, FileThatCannotBeOpenedEmptiesTheStoreWithoutRedrawing)
     const auto missing = LoadDrawingCommand("missing.obx");
     ASSERT_FALSE(missing.Ok());
     EXPECT_EQ(missing.Reason(), "No such file or directory");
-    EXPECT_EQ(PrimitiveCount, 0);
-    EXPECT_EQ(MacroCount, 0);
-    EXPECT_EQ(host_->Caption(), "Ombrix: missing.obx");
-    EXPECT_THAT(TakeTrace(), ElementsAre("host Caption \"Ombrix: missing.obx\"",
-                                         "host MessageBox \"Error in loading...\" \" Error\" 1"));
+    // The drawing, its caption and its picture stay: the box alone says what happened.
+    EXPECT_EQ(PrimitiveCount, 1);
+    EXPECT_EQ(Primitives[0].x1, 9);
+    EXPECT_EQ(host_->Caption(), "Ombrix: drawing.obx");
+    EXPECT_THAT(TakeTrace(), ElementsAre("host MessageBox \"Error in loading...\" \" Error\" 1"));
+    EXPECT_EQ(host_->LastInformativeText(), "No such file or directory");
 
     const Result<LoadedDrawing> folder = LoadDrawing(folder_.string());
     ASSERT_FALSE(folder.Ok());
     EXPECT_EQ(folder.Reason(), "it is a folder, not a file");
 
     // A read that fails midway loads nothing and says why.
-    ASSERT_TRUE(Load("LI 1 2 3 4\n"));
+    ASSERT_TRUE(Load("LI 1 2 3 4\nRV 0 0 1 1\n"));
     const Result<LoadedDrawing> broken = LoadDrawing("/proc/self/mem");
     ASSERT_FALSE(broken.Ok());
     EXPECT_EQ(broken.Reason(), "Input/output error");
-    EXPECT_EQ(PrimitiveCount, 0);
+    EXPECT_EQ(PrimitiveCount, 2);
 }
 
 }  // namespace

@@ -1,32 +1,36 @@
 #include "scene/drawing_loader.h"
 
-#include "model/drawing_store.h"
 #include "model/command_table.h"
+#include "model/drawing_store.h"
 #include "model/line_parser.h"
 #include "model/line_reader.h"
 #include "model/text.h"
 
 namespace {
 
-void StoreLine(std::string& line, LoadedDrawing& loaded) {
+// The records of one reading, kept apart until the reading has succeeded.
+struct Reading {
+    std::vector<Primitive> primitives;
+    std::vector<MacroCall> calls;
+};
+
+void StoreLine(std::string& line, Reading& reading, LoadedDrawing& loaded) {
     const CommandCode code = ClassifyCommand(std::string_view(line).substr(0, 2));
     if (code == kCodeMacroCall) {
         // Placements beyond the table's room are ignored; reading goes on.
-        if (MacroCount < kMaxMacroCalls) {
-            ParseMacroCallLine(MacroCalls[MacroCount], code, line);
-            ++MacroCount;
+        if (reading.calls.size() < static_cast<std::size_t>(kMaxMacroCalls)) {
+            ParseMacroCallLine(reading.calls.emplace_back(), code, line);
         } else {
             ++loaded.placements_ignored;
         }
         return;
     }
-    ParsePrimitiveLine(Primitives[PrimitiveCount], code, line);
+    ParsePrimitiveLine(reading.primitives.emplace_back(), code, line);
     const FieldLayout layout = CommandOfCode(code).fields;
     if ((layout == FieldLayout::Text || layout == FieldLayout::SixThenText) &&
         TrimView(line).size() >= sizeof Primitive::text) {
         ++loaded.texts_cut;
     }
-    ++PrimitiveCount;
 }
 
 // A piece that filled its whole length without a line feed is one part of a longer line.
@@ -37,17 +41,20 @@ bool EndsWithinALine(const std::string& piece) {
 }  // namespace
 
 Result<LoadedDrawing> LoadDrawing(const std::string& file_name, LineReader::Accept accept) {
-    PrimitiveCount = 0;
-    MacroCount = 0;
     LineReader reader(file_name, accept);
     if (!reader.IsOpen()) {
         return Failure{reader.Error()};
     }
+    Reading reading;
+    reading.primitives.reserve(static_cast<std::size_t>(kMaxPrimitives));
     LoadedDrawing loaded;
     std::string piece;
     int line_number = 1;
     bool continues = false;
-    while (PrimitiveCount < kMaxPrimitives && reader.ReadLine(piece)) {
+    const auto full = [&] {
+        return reading.primitives.size() == static_cast<std::size_t>(kMaxPrimitives);
+    };
+    while (!full() && reader.ReadLine(piece)) {
         if (!continues && EndsWithinALine(piece)) {
             ++loaded.long_lines;
         }
@@ -56,19 +63,21 @@ Result<LoadedDrawing> LoadDrawing(const std::string& file_name, LineReader::Acce
         if (!line.empty() && line.front() == '[') {
             loaded.caption_lines.push_back(std::move(line));
         } else {
-            StoreLine(line, loaded);
+            StoreLine(line, reading, loaded);
         }
         line_number += continues ? 0 : 1;
     }
-    if (PrimitiveCount == kMaxPrimitives && reader.ReadLine(piece)) {
+    if (full() && reader.ReadLine(piece)) {
         loaded.lines_ignored_from = line_number;
+    }
+    if (reader.Failed()) {
+        return Failure{reader.Error()};
     }
     loaded.nul_bytes = reader.NulBytes();
     loaded.control_bytes = reader.ControlBytes();
-    if (reader.Failed()) {
-        PrimitiveCount = 0;
-        MacroCount = 0;
-        return Failure{reader.Error()};
-    }
+    std::copy(reading.primitives.begin(), reading.primitives.end(), Primitives);
+    std::copy(reading.calls.begin(), reading.calls.end(), MacroCalls);
+    PrimitiveCount = static_cast<int32_t>(reading.primitives.size());
+    MacroCount = static_cast<int32_t>(reading.calls.size());
     return loaded;
 }

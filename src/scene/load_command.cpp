@@ -20,9 +20,9 @@ std::vector<std::string> WarningsOf(const LoadedDrawing& loaded) {
                            " and everything after it were ignored");
     }
     if (loaded.placements_ignored > 0) {
-        warnings.push_back(Plural(static_cast<std::size_t>(loaded.placements_ignored),
-                                  "placement", "placements") +
-                           " after the 1000th were ignored");
+        warnings.push_back(
+            Plural(static_cast<std::size_t>(loaded.placements_ignored), "placement", "placements") +
+            " after the 1000th were ignored");
     }
     if (loaded.long_lines > 0) {
         warnings.push_back(Plural(static_cast<std::size_t>(loaded.long_lines), "line", "lines") +
@@ -56,14 +56,19 @@ std::vector<std::string> WarningsOf(const LoadedDrawing& loaded) {
 
 }  // namespace
 
-Result<LoadReport> LoadDrawingCommand(const std::string& file_name, LineReader::Accept accept) {
-    const std::string caption = "Ombrix: " + file_name;
-    frmMain->SetCaption(caption);
+Result<LoadReport> LoadDrawingCommand(const std::string& file_name, LineReader::Accept accept,
+                                      LoadConfirmation confirmation) {
+    const bool boxes = confirmation == LoadConfirmation::Boxes;
     const Result<LoadedDrawing> loaded = LoadDrawing(file_name, accept);
     if (!loaded) {
-        frmMain->MessageBox("Error in loading...", " Error", kMessageBoxOkCancel, loaded.Reason());
+        if (boxes) {
+            frmMain->MessageBox("Error in loading...", " Error", kMessageBoxOkCancel,
+                                loaded.Reason());
+        }
         return Failure{loaded.Reason()};
     }
+    const std::string caption = "Ombrix: " + file_name;
+    frmMain->SetCaption(caption);
     for (const std::string& line : loaded.Value().caption_lines) {
         std::string with_line = caption;
         with_line.append(" - ").append(line);
@@ -78,6 +83,8 @@ Result<LoadReport> LoadDrawingCommand(const std::string& file_name, LineReader::
     for (const std::string& notice : report.notices) {
         details.append(details.empty() ? "" : "\n").append(notice).append(".");
     }
-    frmMain->MessageBox("Done.", " Load done", kMessageBoxOk, details);
+    if (boxes) {
+        frmMain->MessageBox("Done.", " Load done", kMessageBoxOk, details);
+    }
     return report;
 }

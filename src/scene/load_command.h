@@ -15,9 +15,13 @@ struct LoadReport {
     std::vector<std::string> warnings;
 };
 
-// The viewer's Load after its dialog: the caption names the file, the drawing is read, its
-// caption lines are added to the caption, the scene is drawn and "Done." confirms it. A file
-// that cannot be read shows "Error in loading..." with the reason, which the Failure carries too.
-// The window, the export tool and every other way of opening a drawing go through here.
+// The viewer's Load after its dialog: the drawing is read, the caption names the file and adds
+// the drawing's caption lines, the scene is drawn and "Done." confirms it (Silent: no box at
+// all, as for a file that changed on disk and is read again). A file that cannot be read changes
+// nothing: "Error in loading..." shows the reason, which the Failure carries too. The window, the
+// export tool and every other way of opening a drawing go through here.
+enum class LoadConfirmation { Boxes, Silent };
+
 Result<LoadReport> LoadDrawingCommand(const std::string& file_name,
-                                      LineReader::Accept accept = LineReader::Accept::RegularFiles);
+                                      LineReader::Accept accept = LineReader::Accept::RegularFiles,
+                                      LoadConfirmation confirmation = LoadConfirmation::Boxes);
