@@ -6,6 +6,9 @@ OmbrixApplication::OmbrixApplication(int& argc, char** argv, ViewerDialogs& dial
     : QApplication(argc, argv), dialogs_(dialogs) {
     // Only the name: a display name would be added to every window caption.
     setApplicationName(QStringLiteral("ombrix"));
+    setApplicationVersion(QStringLiteral("1.1"));
+    // The desktop entry that describes this program: its icon and its name in the task bar.
+    setDesktopFileName(QStringLiteral("ombrix"));
 }
 
 bool OmbrixApplication::notify(QObject* receiver, QEvent* event) {

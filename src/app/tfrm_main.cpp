@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPrintDialog>
@@ -90,6 +91,7 @@ TfrmMain::TfrmMain(ViewerDialogs& dialogs, QWidget* parent)
     printer_fan_.Add(printer_canvas_);
     CreateComponents();
     FormCreate(this);
+    AddDesktopHabits();
 }
 
 TfrmMain::~TfrmMain() {
@@ -226,6 +228,21 @@ QPrintDialog& TfrmMain::PrintDialogComponent() {
     return *prnDialog;
 }
 
+void TfrmMain::SuggestPdfName() {
+    // Printing to a file suggests the drawing's own name beside it, unless the user chose one.
+    QPrinter& printer = Printer();
+    const QString chosen = printer.outputFileName();
+    if (current_file_.isEmpty() || (!chosen.isEmpty() && chosen != suggested_pdf_)) {
+        return;
+    }
+    if (printer.outputFormat() != QPrinter::PdfFormat && !printer.printerName().isEmpty()) {
+        return;
+    }
+    const QFileInfo drawing(current_file_);
+    suggested_pdf_ = drawing.absolutePath() + "/" + drawing.completeBaseName() + ".pdf";
+    printer.setOutputFileName(suggested_pdf_);
+}
+
 PrintJob& TfrmMain::Job() {
     if (!print_job_) {
         print_job_ = std::make_unique<PrintJob>(Printer(), printer_canvas_);
@@ -234,10 +251,14 @@ PrintJob& TfrmMain::Job() {
 }
 
 void TfrmMain::Dispatch(Handler handler, QObject* sender) {
+    Run([this, handler, sender] { (this->*handler)(sender); });
+}
+
+void TfrmMain::Run(const std::function<void()>& action) {
     // Errors must not unwind through Qt's event delivery, which is not built for it: they are
     // shown here, in the standard error box, and the program goes on.
     try {
-        (this->*handler)(sender);
+        action();
     } catch (const std::exception& error) {
         ShowStandardError(dialogs_, this, error);
     }
@@ -298,9 +319,15 @@ void TfrmMain::btnLoadClick(QObject*) {
     if (!chosen) {
         return;
     }
-    last_file_ = *chosen;
     last_filter_ = OpenDialog->selectedNameFilter();
-    (void)LoadDrawingCommand(QFile::encodeName(*chosen).toStdString());
+    OpenChosenFile(*chosen);
+}
+
+void TfrmMain::OpenChosenFile(const QString& path) {
+    last_file_ = path;
+    if (LoadDrawingCommand(QFile::encodeName(path).toStdString()).Ok()) {
+        WatchFile(path);
+    }
 }
 
 void TfrmMain::WinResize(QObject*) {
@@ -310,6 +337,7 @@ void TfrmMain::WinResize(QObject*) {
 }
 
 void TfrmMain::btnPrintClick(QObject*) {
+    SuggestPdfName();
     if (!dialogs_.ConfirmPrint(PrintDialogComponent())) {
         return;
     }

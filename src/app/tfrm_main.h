@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QDateTime>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -16,6 +18,12 @@
 #include "render/window_host.h"
 
 class PaintBox;
+class QDragEnterEvent;
+class QDropEvent;
+class QFileSystemWatcher;
+class QMouseEvent;
+class QTimer;
+class QWheelEvent;
 class QFileDialog;
 class QLineEdit;
 class QPrintDialog;
@@ -80,6 +88,14 @@ class TfrmMain : public QWidget, public WindowHost {
     Canvas& PrinterCanvas() override;
     std::string ExeName() const override;
 
+    // Opens a file as Load does once its dialog has chosen it: the command line, a drop and the
+    // dialog all come here.
+    void OpenChosenFile(const QString& path);
+    // Loads the current file again as Load does (F5).
+    void Reload();
+    // The file on show, or empty.
+    const QString& CurrentFile() const { return current_file_; }
+
     // The picture of the drawing area as the last redraw left it.
     const QImage& ScreenImage();
     // The high-resolution printer, made at its first use.
@@ -90,15 +106,25 @@ class TfrmMain : public QWidget, public WindowHost {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void CreateComponents();
     void Dispatch(Handler handler, QObject* sender);
+    void Run(const std::function<void()>& action);
+    void AddDesktopHabits();
+    void WatchFile(const QString& path);
+    void ReadAgainIfChanged();
+    bool WheelOverDrawing(QWheelEvent* event);
+    bool DragOverDrawing(QMouseEvent* event);
     void BindHandler(QObject* component, Handler handler);
     void StepZoom(bool zoom_in);
     QFileDialog& OpenDialogComponent();
     QPrintDialog& PrintDialogComponent();
     PrintJob& Job();
+    void SuggestPdfName();
     void EndScreenPainting();
 
     ViewerDialogs& dialogs_;
@@ -118,4 +144,22 @@ class TfrmMain : public QWidget, public WindowHost {
     std::unique_ptr<HostTrace> trace_;
     QString last_file_;
     QString last_filter_;
+
+    QString current_file_;
+    QString suggested_pdf_;
+    QFileSystemWatcher* watcher_ = nullptr;
+    QTimer* settle_ = nullptr;
+    struct Seen {
+        qint64 size = -1;
+        QDateTime modified;
+        quint64 inode = 0;
+        bool operator==(const Seen&) const = default;
+    } seen_;
+    static Seen SeenOf(const QString& path);
+    int wheel_zoom_ = 0;  // eighths of a degree not yet turned into a zoom step
+    int wheel_scroll_ = 0;
+    bool dragging_ = false;
+    QPoint drag_start_;
+    int drag_bar_x_ = 0;
+    int drag_bar_y_ = 0;
 };

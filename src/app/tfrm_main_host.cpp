@@ -3,6 +3,7 @@
 
 #include "app/paint_box.h"
 #include "app/tfrm_main.h"
+#include "qt_canvas/drawing_text.h"
 #include "platform/viewer_dialogs.h"
 
 // The services the drawing core asks of the window: its caption, message boxes, and the two
@@ -10,7 +11,7 @@
 
 void TfrmMain::SetCaption(const std::string& caption) {
     caption_ = caption;
-    setWindowTitle(QString::fromLocal8Bit(caption.data(), static_cast<qsizetype>(caption.size())));
+    setWindowTitle(DrawingText(caption));
     if (trace_) {
         trace_->Caption(caption);
     }

@@ -17,8 +17,9 @@ class PrintJob {
   public:
     PrintJob(QPrinter& printer, QPainterCanvas& canvas);
 
-    // The printer canvas as a fresh printer has it: a black pen, a white brush and black text.
-    static constexpr QPainterCanvas::Defaults kPrinterDefaults{kBlack, kWhite, kBlack, true};
+    // The printer canvas before anything is set: black pen, brush and text. The drawing sets
+    // only the screen's colours, so filled figures come out filled on paper.
+    static constexpr QPainterCanvas::Defaults kPrinterDefaults{kBlack, kBlack, kBlack, true};
 
     // Opens the job and its page; fails when a job is open already or the printer refuses.
     void BeginDoc();

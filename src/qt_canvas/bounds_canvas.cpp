@@ -1,3 +1,4 @@
+#include "qt_canvas/drawing_text.h"
 #include "qt_canvas/bounds_canvas.h"
 
 #include <QFontMetrics>
@@ -69,6 +70,6 @@ void BoundsCanvas::TextOut(int32_t x, int32_t y, std::string_view text) {
         return;
     }
     const QFontMetrics metrics(QPainterCanvas::FontForCellHeight(font_height_));
-    const QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    const QString shown = DrawingText(text);
     Add(x, y, int64_t{x} + metrics.horizontalAdvance(shown), int64_t{y} + metrics.height());
 }

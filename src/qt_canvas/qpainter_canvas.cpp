@@ -1,3 +1,4 @@
+#include "qt_canvas/drawing_text.h"
 #include "qt_canvas/qpainter_canvas.h"
 
 #include <QFontMetrics>
@@ -346,7 +347,7 @@ void QPainterCanvas::TextOut(int32_t x, int32_t y, std::string_view text) {
     }
     const QFontMetrics& metrics = FontFor(font_height_).metrics;
     UsePen(font_color_);
-    const QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    const QString shown = DrawingText(text);
     if (brush_style_ == BrushStyle::Solid) {
         painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(shown), metrics.height()),
                            ToQColor(brush_));

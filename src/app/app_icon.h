@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The program's icon, drawn from the SVG the desktop entry names.
+QIcon ApplicationIcon();
