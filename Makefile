@@ -3,7 +3,8 @@
 
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev librsvg2-bin poppler-utils \
             libgtest-dev libgmock-dev googletest libbenchmark-dev \
-            clang-tidy cppcheck fonts-dejavu-core xvfb xauth x11-utils
+            clang-tidy cppcheck fonts-dejavu-core xvfb xauth x11-utils \
+            xdotool imagemagick dpkg-dev desktop-file-utils xdg-utils libglib2.0-bin
 SCREENSHOT_PACKAGES := xvfb x11-utils xdotool imagemagick
 FUZZ_PACKAGES := clang libclang-rt-dev
 FUZZ_BUILD ?= build-fuzz
@@ -11,11 +12,13 @@ FUZZ_SECONDS ?= 60
 BUILD ?= build
 SANITIZED_BUILD ?= build-sanitized
 BENCH_BUILD ?= build-bench
+RELEASE_BUILD ?= build-release
+PACKAGE_PACKAGES := dpkg-dev desktop-file-utils xdg-utils libglib2.0-bin
 JOBS ?= $(shell nproc)
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: all deps build test test-normal test-sanitized lint run render-examples golden screenshot \
-        install clean bench fuzz
+        install package clean bench fuzz release
 
 all: build
 
@@ -47,7 +50,7 @@ test-sanitized: deps
 lint: build
 	scripts/static_analysis.sh $(BUILD)
 
-test: test-normal lint test-sanitized
+test: test-normal lint package test-sanitized
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -x $(BUILD)/bin/ombrix ]; then \
@@ -88,8 +91,21 @@ fuzz:
 	    macro_library_fuzz qt_canvas_fuzz
 	scripts/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
-install: build
-	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+# The programs alone, in a release build: no tests, warnings not as errors.
+release: deps
+	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target ombrix ombrix-render ombrix-check \
+	    ombrix_macro_library
+
+install: release
+	cmake --install $(RELEASE_BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+# A Debian package of the release build, checked: its contents, that its dependencies resolve,
+# that the programs run from the unpacked tree, and that the desktop knows its files.
+package:
+	$(MAKE) --no-print-directory release EXTRA_PACKAGES="$(PACKAGE_PACKAGES)"
+	cd $(RELEASE_BUILD) && cpack -G DEB > /dev/null
+	tests/package_test.sh $(RELEASE_BUILD)/ombrix_*.deb $(CURDIR)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZED_BUILD) out
+	rm -rf $(BUILD) $(SANITIZED_BUILD) $(BENCH_BUILD) $(RELEASE_BUILD) $(FUZZ_BUILD) out
