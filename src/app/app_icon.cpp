@@ -7,7 +7,7 @@
 QIcon ApplicationIcon() {
     QSvgRenderer renderer(QStringLiteral(":/ombrix.svg"));
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128}) {
+    for (const int size : {32, 64}) {  // the window system scales these; each costs start-up time
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);

@@ -52,8 +52,8 @@ void TfrmMain::AddDesktopHabits() {
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { btnLoadClick(btnLoad); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { btnPrintClick(btnPrint); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Plus),
-                                     QKeySequence(Qt::CTRL | Qt::Key_Equal)}) {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}) {
         shortcut(keys, [this] { btnZoomPlusClick(btnZoomPlus); });
     }
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { btnZoomMinusClick(btnZoomMinus); });
@@ -129,8 +129,8 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::Wheel) {
             return WheelOverDrawing(static_cast<QWheelEvent*>(event));
         }
-        if (event->type() == QEvent::MouseButtonPress ||
-            event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonRelease) {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove ||
+            event->type() == QEvent::MouseButtonRelease) {
             return DragOverDrawing(static_cast<QMouseEvent*>(event));
         }
     }

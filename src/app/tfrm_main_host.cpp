@@ -3,8 +3,8 @@
 
 #include "app/paint_box.h"
 #include "app/tfrm_main.h"
-#include "qt_canvas/drawing_text.h"
 #include "platform/viewer_dialogs.h"
+#include "qt_canvas/drawing_text.h"
 
 // The services the drawing core asks of the window: its caption, message boxes, and the two
 // canvases, with the image that keeps the drawing area's picture.
