@@ -69,6 +69,14 @@ if [ $full = yes ]; then
         same_as_tool "Ctrl+wheel" --zoom +
         printf 'LI 0 0 100 60\nEP 10 10 40 30\n' >> "$work/drawing.obx"
         same_as_tool "an edit of the file" --zoom +
+        xdotool mousemove --window "$window" 200 150 click 5
+        same_as_tool "the wheel" --zoom + --scroll 0,3
+        xdotool windowfocus --sync "$window" 2> /dev/null; xdotool key ctrl+minus
+        same_as_tool "Ctrl+-" --zoom +- --scroll 0,3
+        # 40 pixels right and 20 up at zoom 4: the view moves 10 units left and 5 down.
+        xdotool mousemove --window "$window" 200 150 mousedown 1 mousemove --window "$window" 220 140 \
+            mousemove --window "$window" 240 130 mouseup 1
+        same_as_tool "dragging the drawing" --zoom +- --scroll -10,8
     fi
 fi
 
