@@ -54,11 +54,14 @@ if [ $full = yes ]; then
     # The drawing's area of the window against the export tool's picture of the same view.
     same_as_tool() {  # description, extra export options...
         local what=$1; shift
-        sleep 0.5
-        import -window "$window" -crop 521x305+8+40 +repage "$work/shown.png" 2> /dev/null
         "$tool" "$work/drawing.obx" --library "$work/standard.mcr" -o "$work/tool.png" "$@"
-        "$compare" "$work/tool.png" "$work/shown.png" | grep -q "^differ 0.00%" ||
-            fail "$what: the window differs from the export tool ($("$compare" "$work/tool.png" "$work/shown.png"))"
+        # The window gets there in its own time: a redraw, a file watch that settles.
+        for _ in $(seq 40); do
+            sleep 0.25
+            import -window "$window" -crop 521x305+8+40 +repage "$work/shown.png" 2> /dev/null
+            "$compare" "$work/tool.png" "$work/shown.png" | grep -q "^differ 0.00%" && return 0
+        done
+        fail "$what: the window differs from the export tool ($("$compare" "$work/tool.png" "$work/shown.png"))"
     }
     box=$(wait_for_name '^ Load done$') || fail "the Done box of the file argument"
     [ -n "${box:-}" ] && { xdotool windowactivate --sync "$box" 2> /dev/null; xdotool key Return; }
