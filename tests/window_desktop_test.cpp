@@ -40,8 +40,8 @@ class WindowDesktopTest : public CoreTest {
     }
     void Wheel(int delta, Qt::KeyboardModifiers modifiers) {
         QWheelEvent wheel(QPointF(50, 50), window_->pbScreen->mapToGlobal(QPointF(50, 50)),
-                          QPoint(), QPoint(0, delta), Qt::NoButton, modifiers,
-                          Qt::NoScrollPhase, false);
+                          QPoint(), QPoint(0, delta), Qt::NoButton, modifiers, Qt::NoScrollPhase,
+                          false);
         QCoreApplication::sendEvent(window_->pbScreen, &wheel);
     }
     void Mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
@@ -72,7 +72,9 @@ TEST(DrawingText, Utf8WhereValidWindows1252Otherwise) {
         QString shown;
     } cases[] = {
         {"plain", "plain"},
-        {"Gr\xc3\xbc\xc3\x9f" "e", QString::fromUtf8("Grüße")},
+        {"Gr\xc3\xbc\xc3\x9f"
+         "e",
+         QString::fromUtf8("Grüße")},
         {"caf\xe9 \x80", QString::fromUtf8("café €")},
         {"\x93quoted\x94", QString::fromUtf8("“quoted”")},
         {std::string(253, 'a') + "\xc3\xa9", QString(253, 'a') + QString::fromUtf8("é")},

@@ -24,7 +24,10 @@ std::optional<QString> Utf8(std::string_view bytes) {
 
 // The length of a UTF-8 sequence that its lead byte announces, or 0 for no lead byte.
 std::size_t SequenceLength(unsigned char lead) {
-    return lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 && lead < 0xE0 ? 2 : 0;
+    return lead >= 0xF0 && lead <= 0xF4  ? 4
+           : lead >= 0xE0                ? 3
+           : lead >= 0xC2 && lead < 0xE0 ? 2
+                                         : 0;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-#include "qt_canvas/drawing_text.h"
 #include "qt_canvas/qpainter_canvas.h"
+#include "qt_canvas/drawing_text.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>
