@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <array>
+#include <optional>
 
 namespace {
 
