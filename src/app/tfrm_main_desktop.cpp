@@ -45,7 +45,7 @@ void TfrmMain::AddDesktopHabits() {
     scrLeftRight->setInvertedControls(false);
     pbScreen->installEventFilter(this);
 
-    const auto shortcut = [this](const QKeySequence& keys, std::function<void()> action) {
+    const auto shortcut = [this](const QKeySequence& keys, const std::function<void()>& action) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this,
                 [this, action] { Run(action); });
     };

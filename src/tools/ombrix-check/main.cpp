@@ -28,9 +28,7 @@ std::string DefaultLibrary() {
     return ec ? "standard.mcr" : (self.parent_path() / "standard.mcr").string();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Check(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     QCommandLineParser parser;
     const QCommandLineOption library("library", "", "FILE");
@@ -107,4 +105,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     return warned ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Check(argc, argv);
+    } catch (const std::exception& error) {
+        std::cerr << "ombrix-check: " << error.what() << '\n';
+        return 2;
+    }
 }

@@ -59,7 +59,8 @@ std::string BaseName(const std::string& drawing) {
 
 class Renderer {
   public:
-    Renderer(const RenderOptions& options, std::string exe) : options_(options), exe_(exe) {}
+    Renderer(const RenderOptions& options, std::string exe)
+        : options_(options), exe_(std::move(exe)) {}
 
     // One drawing to its picture (when target is not empty) and its trace; 0 or 1.
     int Render(const std::string& drawing, const std::string& target, std::ostream* trace) {
@@ -189,9 +190,7 @@ class Renderer {
     std::string fit_error_;
 };
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const Result<RenderOptions> parsed = ParseRenderOptions(args);
     if (!parsed) {
@@ -260,4 +259,14 @@ int main(int argc, char** argv) {
         std::cerr << "ombrix-render: " << failed << " of " << total << " drawings failed\n";
     }
     return failed > 0 ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        return Fail(error.what());
+    }
 }
