@@ -65,7 +65,7 @@ void BoundsCanvas::PolyBezier(std::span<const DevicePoint> points) {
 }
 
 void BoundsCanvas::TextOut(int32_t x, int32_t y, std::string_view text) {
-    constexpr int32_t kPainted = 1 << 20;  // the Qt canvas leaves out texts beyond this
+    constexpr int32_t kPainted = QPainterCanvas::kDirectRange;  // texts beyond are not painted
     if (text.empty() || x <= -kPainted || x >= kPainted || y <= -kPainted || y >= kPainted) {
         return;
     }

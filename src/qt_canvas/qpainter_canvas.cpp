@@ -16,9 +16,8 @@
 
 namespace {
 
-// Coordinates within this range go to Qt as they are; figures that reach further are clipped
-// first, since the rasteriser's fixed-point arithmetic cannot hold them.
-constexpr int32_t kDirectRange = 1 << 20;
+// The rasteriser's fixed-point arithmetic holds no more than this.
+constexpr int32_t kDirectRange = QPainterCanvas::kDirectRange;
 constexpr int kMaxFontPixels = 4096;
 constexpr int kWindowFontPixels = 11;  // the window font: 8 points at 96 pixels per inch
 

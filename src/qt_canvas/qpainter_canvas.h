@@ -22,6 +22,10 @@ class QPainterCanvas : public Canvas {
         bool antialias = false;
     };
 
+    // Coordinates within this range go to Qt as they are; figures that reach further are
+    // clipped first, and texts that start further are left out.
+    static constexpr int32_t kDirectRange = 1 << 20;
+
     // The drawing area's canvas before anything is set: black pen, white brush, black text.
     static constexpr Defaults kScreenDefaults{kBlack, kWhite, kBlack, false};
 
